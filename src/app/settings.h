@@ -1,0 +1,119 @@
+// All user preferences: the in-memory record and its file "VelmorUC.rng".
+#pragma once
+
+#include "textfile.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+// Colours are $00BBGGRR values.
+namespace Colour {
+constexpr quint32 clBlack = 0x000000;
+constexpr quint32 clGray = 0x808080;
+constexpr quint32 clYellow = 0x00FFFF;
+} // namespace Colour
+
+// A window rectangle as left, top, right and bottom edges; -100 marks it unset.
+struct WindowRect
+{
+    static constexpr int Unset = -100;
+    int left = Unset;
+    int top = Unset;
+    int right = Unset;
+    int bottom = Unset;
+    bool isSet() const { return left != Unset && top != Unset && right != Unset && bottom != Unset; }
+    int width() const { return right - left; }
+    int height() const { return bottom - top; }
+    bool operator==(const WindowRect &) const = default;
+};
+
+// Positions of the secondary windows, remembered for the run only.
+using WindowPlaces = std::array<WindowRect, 9>;
+
+struct Settings
+{
+    QString SelectLang = QStringLiteral("欧　文");
+    WindowRect MainFrm; // MainFrmLeft, MainFrmTop, MainFrmWidth, MainFrmHeight
+    int TransMode = 0;
+    QString CusGaImeStr;
+    QString CusJpImeStr;
+    QString UsrMainFont = QStringLiteral("Times New Roman");
+    QString UsrSubFont = QStringLiteral("Segoe UI");
+    QString UsrJpFont = QStringLiteral("ＭＳ Ｐゴシック");
+    int UsrMainFontSize = 20;
+    int UsrSubFontSize = 16;
+    int ImLi1Height = 42;
+    int PADWidth = 378;
+    int PanelAHeight = 220;
+    int UnderHeight = 290;
+    int FontPanelWidth = 180;
+    int LV1Col1Width = 150;
+    int LV1Col2Width = 50;
+    int LV1Col3Width = 150;
+    int LV1Col4Width = 150;
+    int LV1Col5Width = 150;
+    int LV1Col6Width = 150;
+    int LV1Col7Width = 100;
+    int PasteTimerInterval = 250;
+    int GADR = 57;
+    int IPADR = 60;
+    int JPDR = 46;
+    QString PhUDBFile = QStringLiteral("DBPhonet.csv");
+    QString PhCandFile = QStringLiteral("CandAll.csv");
+    quint32 PhonetColor = 0x00E6FFFA;
+    quint32 CandColor = Colour::clYellow;
+    quint32 BandColor = Colour::clGray;
+    quint32 ImageColor1 = 0x00CBC0FF;
+    quint32 ImageColor1U = 0x00FF9BFF;
+    quint32 ImageColor1C = Colour::clBlack;
+    quint32 ImageColor1T = 0x0000A200;
+    quint32 ImageColor2 = 0x00ECBB60;
+    QString LastGroup;
+    bool EiwaFlg = true;
+    bool AutoPasteFlg = true;
+    bool ResetInputFlg = false;
+    bool UpperUseFlg = true;
+    bool RegCopyFlg = true;
+    bool RegClearFlg = true;
+    bool AutoCloseFlg = true;
+    bool MidStretchFlg = false;
+    bool AllClearFlg = false;
+    bool AllClearFlg2 = true;
+    bool PhTriRevFlg = false;
+    bool PhOneInpFlg = false;
+    bool GaOneInpFlg = false;
+    bool GaTriRevFlg = true;
+    bool SysTblFlg = false;
+    bool WordWrapFlg = false;
+    bool ScroBarsFlg = false;
+    bool LastVisibleFlg = false;
+    bool NoResFlg = false;
+    bool MediaPlayerFlg = true;
+    bool TblOWFlg = true;
+    bool NoSampleFlg = false;
+
+    bool operator==(const Settings &) const = default;
+};
+
+inline constexpr char16_t SettingsFileName[] = u"VelmorUC.rng";
+
+// The colour's standard name when it has one ("clYellow"), else "$" and eight
+// hexadecimal digits.
+QString ColourToSettingText(quint32 colour);
+// A standard name (any letter case) or a number, "$" marking hexadecimal. False when
+// the text is neither, or the number is no colour.
+bool ColourFromSettingText(QStringView text, quint32 *colour);
+// A signed 32-bit number, decimal or "$" hexadecimal.
+bool ParseSettingInt(QStringView text, int *value);
+
+// Applies the lines of a settings file to a record holding the start values.
+void LoadSettings(const QStringList &lines, Settings &settings);
+// Applies the file when it exists; a missing file keeps the start values. False,
+// with a message naming the file, when the file exists but cannot be read.
+bool LoadSettingsFile(const QString &path, Settings &settings, QString *errorMessage);
+
+// The 62 lines of the file, in their fixed order.
+QStringList SettingsLines(const Settings &settings);
+WriteResult SaveSettings(const QString &path, const Settings &settings);

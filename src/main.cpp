@@ -1,0 +1,44 @@
+#include "desktopshell.h"
+#include "folders.h"
+#include "linuxfolderroots.h"
+#include "lockfileinstancelock.h"
+#include "messageboxdialogs.h"
+#include "platform.h"
+#include "tmainfrm.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+int main(int argc, char *argv[])
+{
+    // A second copy ends at once, before it opens a window or touches a file.
+    LockFileInstanceLock lock;
+    if (!lock.tryLock())
+        return 0;
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("VelmorUC"));
+    QApplication::setDesktopFileName(QStringLiteral("velmoruc"));
+    QTranslator qtTranslator;
+    if (qtTranslator.load(QStringLiteral("qtbase_ja"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTranslator);
+
+    LinuxFolderRoots roots;
+    MessageBoxDialogs dialogs;
+    DesktopShell shell;
+    Platform platform;
+    platform.dialogs = &dialogs;
+    platform.roots = &roots;
+    platform.shell = &shell;
+
+    const AppFolders folders = ResolveFolders(roots);
+    CreateFolders(folders, dialogs);
+    QDir::setCurrent(folders.ProgramFolder);
+
+    TMainFrm window(platform, folders);
+    window.show();
+    return app.exec();
+}

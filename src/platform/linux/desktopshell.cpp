@@ -1,0 +1,9 @@
+#include "desktopshell.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+bool DesktopShell::openFile(const QString &path)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}

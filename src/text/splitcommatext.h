@@ -1,0 +1,13 @@
+// The one rule by which every comma-separated line of the program's files
+// (settings, word-book lines, table files) is split into fields.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+QStringList SplitCommaText(QStringView line);
+
+// Quotes a field so that SplitCommaText gives it back unchanged: the text between
+// double quotes, with every double quote inside doubled.
+QString QuoteCommaField(QStringView field);

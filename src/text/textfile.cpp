@@ -1,0 +1,249 @@
+#include "textfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <QSysInfo>
+#include <QtEndian>
+
+#include <cstring>
+
+namespace {
+
+constexpr char kAnsiCodec[] = "windows-31j";
+
+QString decodeUtf16(QByteArrayView bytes, bool bigEndian)
+{
+    const qsizetype units = bytes.size() / 2;
+    QString text(units + (bytes.size() % 2), Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(text.data());
+    const uchar *in = reinterpret_cast<const uchar *>(bytes.data());
+    // Copy code units as they are: an unpaired surrogate is kept, not replaced, so a
+    // word book with one survives a load and save unchanged.
+    if (!bigEndian && QSysInfo::ByteOrder == QSysInfo::LittleEndian) {
+        std::memcpy(out, in, units * 2);
+    } else {
+        for (qsizetype i = 0; i < units; ++i)
+            out[i] = bigEndian ? qFromBigEndian<quint16>(in + 2 * i)
+                               : qFromLittleEndian<quint16>(in + 2 * i);
+    }
+    if (bytes.size() % 2)
+        out[units] = QChar::ReplacementCharacter;
+    return text;
+}
+
+void appendUtf16Le(QByteArray &out, QStringView text)
+{
+    const qsizetype at = out.size();
+    out.resize(at + text.size() * 2);
+    char *dst = out.data() + at;
+    if (QSysInfo::ByteOrder == QSysInfo::LittleEndian) {
+        std::memcpy(dst, text.utf16(), text.size() * 2);
+    } else {
+        for (qsizetype i = 0; i < text.size(); ++i)
+            qToLittleEndian<quint16>(text[i].unicode(), dst + 2 * i);
+    }
+}
+
+QString nativePath(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace
+
+QString DecodeAnsi(QByteArrayView bytes)
+{
+    QStringDecoder decoder(kAnsiCodec);
+    if (!decoder.isValid())
+        return QString::fromLatin1(bytes);
+    return decoder.decode(bytes);
+}
+
+QByteArray EncodeAnsi(QStringView text, bool *lossless)
+{
+    QStringEncoder encoder(kAnsiCodec);
+    QByteArray bytes = encoder.isValid() ? QByteArray(encoder.encode(text)) : text.toLatin1();
+    if (lossless) {
+        // Code page 932 maps some characters onto the code of a look-alike; only a
+        // round trip tells that nothing was lost.
+        *lossless = encoder.isValid() && !encoder.hasError() && DecodeAnsi(bytes) == text;
+    }
+    return bytes;
+}
+
+QString DecodeText(QByteArrayView bytes, TextFileKind kind, TextEncoding *encoding)
+{
+    TextEncoding found;
+    QString text;
+    const auto starts = [&](std::initializer_list<uchar> mark) {
+        if (bytes.size() < qsizetype(mark.size()))
+            return false;
+        qsizetype i = 0;
+        for (uchar b : mark)
+            if (uchar(bytes[i++]) != b)
+                return false;
+        return true;
+    };
+    if (starts({0xFF, 0xFE})) {
+        found = TextEncoding::Utf16LE;
+        text = decodeUtf16(bytes.sliced(2), false);
+    } else if (starts({0xFE, 0xFF})) {
+        found = TextEncoding::Utf16BE;
+        text = decodeUtf16(bytes.sliced(2), true);
+    } else if (starts({0xEF, 0xBB, 0xBF})) {
+        found = TextEncoding::Utf8;
+        text = QString::fromUtf8(bytes.sliced(3));
+    } else if (kind == TextFileKind::Unicode) {
+        found = TextEncoding::Utf16LE;
+        text = decodeUtf16(bytes, false);
+    } else {
+        found = TextEncoding::Ansi;
+        text = DecodeAnsi(bytes);
+    }
+    if (kind == TextFileKind::Table) {
+        const qsizetype nul = text.indexOf(QChar(0));
+        if (nul >= 0)
+            text.truncate(nul);
+    }
+    if (encoding)
+        *encoding = found;
+    return text;
+}
+
+QStringList SplitTextLines(QStringView text)
+{
+    QStringList lines;
+    const char16_t *begin = text.utf16();
+    const char16_t *end = begin + text.size();
+    const char16_t *start = begin;
+    for (const char16_t *p = begin; p < end; ++p) {
+        if (*p == u'\r' || *p == u'\n') {
+            lines.append(QStringView(start, p).toString());
+            if (*p == u'\r' && p + 1 < end && p[1] == u'\n')
+                ++p;
+            start = p + 1;
+        }
+    }
+    if (start < end)
+        lines.append(QStringView(start, end).toString());
+    return lines;
+}
+
+QByteArray EncodeAnsiLines(const QStringList &lines, TextEncoding *used)
+{
+    QString text;
+    qsizetype size = 0;
+    for (const QString &line : lines)
+        size += line.size() + 2;
+    text.reserve(size);
+    for (const QString &line : lines) {
+        text.append(line);
+        text.append(u"\r\n");
+    }
+    bool lossless = false;
+    QByteArray bytes = EncodeAnsi(text, &lossless);
+    if (lossless) {
+        if (used)
+            *used = TextEncoding::Ansi;
+        return bytes;
+    }
+    if (used)
+        *used = TextEncoding::Utf8;
+    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+}
+
+QByteArray EncodeUnicodeLines(const QStringList &lines)
+{
+    qsizetype size = 2;
+    for (const QString &line : lines)
+        size += (line.size() + 2) * 2;
+    QByteArray out;
+    out.reserve(size);
+    out.append("\xFF\xFE", 2);
+    for (const QString &line : lines) {
+        appendUtf16Le(out, line);
+        appendUtf16Le(out, u"\r\n");
+    }
+    return out;
+}
+
+QString ReadFailureMessage(const QString &path, const QString &reason)
+{
+    return QStringLiteral("ファイル「%1」を読み込めませんでした。\n%2").arg(nativePath(path), reason);
+}
+
+QString WriteFailureMessage(const QString &path, const QString &reason)
+{
+    return QStringLiteral("ファイル「%1」に書き込めませんでした。\n%2").arg(nativePath(path), reason);
+}
+
+bool ReadFileBytes(const QString &path, QByteArray *bytes, QString *errorMessage)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (errorMessage)
+            *errorMessage = ReadFailureMessage(path, file.errorString());
+        return false;
+    }
+    *bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        if (errorMessage)
+            *errorMessage = ReadFailureMessage(path, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+TextReadResult ReadWholeText(const QString &path, TextFileKind kind, QString *text)
+{
+    TextReadResult result;
+    QByteArray bytes;
+    if (!ReadFileBytes(path, &bytes, &result.errorMessage))
+        return result;
+    *text = DecodeText(bytes, kind, &result.encoding);
+    result.ok = true;
+    return result;
+}
+
+TextReadResult ReadTextFile(const QString &path, TextFileKind kind)
+{
+    QString text;
+    TextReadResult result = ReadWholeText(path, kind, &text);
+    if (result.ok)
+        result.lines = SplitTextLines(text);
+    return result;
+}
+
+WriteResult WriteFileBytes(const QString &path, QByteArrayView bytes)
+{
+    WriteResult result;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        result.errorMessage = WriteFailureMessage(path, file.errorString());
+        return result;
+    }
+    if (file.write(bytes.data(), bytes.size()) != bytes.size()) {
+        result.errorMessage = WriteFailureMessage(path, file.errorString());
+        file.cancelWriting();
+        return result;
+    }
+    if (!file.commit()) {
+        result.errorMessage = WriteFailureMessage(path, file.errorString());
+        return result;
+    }
+    result.ok = true;
+    return result;
+}
+
+WriteResult WriteAnsiFile(const QString &path, const QStringList &lines)
+{
+    return WriteFileBytes(path, EncodeAnsiLines(lines));
+}
+
+WriteResult WriteUnicodeFile(const QString &path, const QStringList &lines)
+{
+    return WriteFileBytes(path, EncodeUnicodeLines(lines));
+}

@@ -1,0 +1,62 @@
+// Reading and writing the program's text files: byte-order marks, the ANSI code
+// page, line breaks, and atomic replacement. No other code opens a text file.
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+enum class TextEncoding { Ansi, Utf8, Utf16LE, Utf16BE };
+
+// How a file without a byte-order mark is decoded, and where its text ends.
+enum class TextFileKind {
+    Ansi,    // settings, lists, markers: the ANSI code page (932)
+    Table,   // table files: as Ansi, and a NUL ends the text
+    Unicode, // word books, pad text: UTF-16 little-endian
+};
+
+struct TextReadResult
+{
+    bool ok = false;
+    QString errorMessage; // names the file when ok is false
+    QStringList lines;
+    TextEncoding encoding = TextEncoding::Ansi;
+};
+
+struct WriteResult
+{
+    bool ok = false;
+    QString errorMessage; // names the file when ok is false
+    explicit operator bool() const { return ok; }
+};
+
+// The byte-order marks are tried in the order FF FE, FE FF, EF BB BF.
+QString DecodeText(QByteArrayView bytes, TextFileKind kind, TextEncoding *encoding = nullptr);
+
+// CR, LF and CR LF end a line; a final break adds no empty line.
+QStringList SplitTextLines(QStringView text);
+
+// Text in the ANSI code page; lossless tells whether it decodes back to the same text.
+QByteArray EncodeAnsi(QStringView text, bool *lossless = nullptr);
+QString DecodeAnsi(QByteArrayView bytes);
+
+// Every line followed by CR LF; in code page 932 without mark, or as UTF-8 with mark
+// when some character cannot be represented in code page 932.
+QByteArray EncodeAnsiLines(const QStringList &lines, TextEncoding *used = nullptr);
+// FF FE, then every line in UTF-16 little-endian followed by CR LF.
+QByteArray EncodeUnicodeLines(const QStringList &lines);
+
+TextReadResult ReadTextFile(const QString &path, TextFileKind kind);
+// The whole decoded text, line breaks as they are in the file.
+TextReadResult ReadWholeText(const QString &path, TextFileKind kind, QString *text);
+bool ReadFileBytes(const QString &path, QByteArray *bytes, QString *errorMessage = nullptr);
+
+// Every write replaces the file atomically: a failure leaves the old file whole.
+WriteResult WriteFileBytes(const QString &path, QByteArrayView bytes);
+WriteResult WriteAnsiFile(const QString &path, const QStringList &lines);
+WriteResult WriteUnicodeFile(const QString &path, const QStringList &lines);
+
+QString ReadFailureMessage(const QString &path, const QString &reason);
+QString WriteFailureMessage(const QString &path, const QString &reason);
