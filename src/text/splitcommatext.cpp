@@ -14,6 +14,7 @@ inline bool isSeparator(char16_t c)
 QStringList SplitCommaText(QStringView line)
 {
     QStringList fields;
+    fields.reserve(8);
     const char16_t *p = line.utf16();
     const char16_t *end = p + line.size();
     for (const char16_t *q = p; q < end; ++q) {
@@ -28,24 +29,33 @@ QStringList SplitCommaText(QStringView line)
     while (p < end) {
         if (*p == u'"') {
             ++p;
-            QString field;
             const char16_t *start = p;
-            while (p < end) {
-                if (*p == u'"') {
-                    if (p + 1 < end && p[1] == u'"') {
-                        field.append(QStringView(start, p + 1));
-                        p += 2;
-                        start = p;
-                        continue;
-                    }
-                    break;
-                }
+            while (p < end && *p != u'"')
                 ++p;
+            if (p + 1 < end && p[1] == u'"') {
+                // Doubled quotes: collect the pieces between them.
+                QString field(QStringView(start, p + 1).toString());
+                p += 2;
+                start = p;
+                while (p < end) {
+                    if (*p == u'"') {
+                        if (p + 1 < end && p[1] == u'"') {
+                            field.append(QStringView(start, p + 1));
+                            p += 2;
+                            start = p;
+                            continue;
+                        }
+                        break;
+                    }
+                    ++p;
+                }
+                field.append(QStringView(start, p));
+                fields.append(std::move(field));
+            } else {
+                fields.append(QStringView(start, p).toString());
             }
-            field.append(QStringView(start, p));
             if (p < end)
                 ++p; // the closing quote
-            fields.append(std::move(field));
         } else {
             const char16_t *start = p;
             while (p < end && *p != u',' && !isSeparator(*p))

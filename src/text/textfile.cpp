@@ -115,20 +115,11 @@ QString DecodeText(QByteArrayView bytes, TextFileKind kind, TextEncoding *encodi
 
 QStringList SplitTextLines(QStringView text)
 {
+    const QList<QStringView> views = SplitTextLineViews(text);
     QStringList lines;
-    const char16_t *begin = text.utf16();
-    const char16_t *end = begin + text.size();
-    const char16_t *start = begin;
-    for (const char16_t *p = begin; p < end; ++p) {
-        if (*p == u'\r' || *p == u'\n') {
-            lines.append(QStringView(start, p).toString());
-            if (*p == u'\r' && p + 1 < end && p[1] == u'\n')
-                ++p;
-            start = p + 1;
-        }
-    }
-    if (start < end)
-        lines.append(QStringView(start, end).toString());
+    lines.reserve(views.size());
+    for (QStringView line : views)
+        lines.append(line.toString());
     return lines;
 }
 
@@ -208,12 +199,83 @@ TextReadResult ReadWholeText(const QString &path, TextFileKind kind, QString *te
     return result;
 }
 
+QList<QStringView> SplitTextLineViews(QStringView text)
+{
+    const char16_t *begin = text.utf16();
+    const char16_t *end = begin + text.size();
+    QList<QStringView> lines;
+    const char16_t *start = begin;
+    for (const char16_t *p = begin; p < end; ++p) {
+        if (*p > u'\r' || (*p != u'\r' && *p != u'\n'))
+            continue;
+        lines.append(QStringView(start, p));
+        if (*p == u'\r' && p + 1 < end && p[1] == u'\n')
+            ++p;
+        start = p + 1;
+    }
+    if (start < end)
+        lines.append(QStringView(start, end));
+    return lines;
+}
+
+bool ReadTextLines(const QString &path, TextFileKind kind, TextLines *out, QString *errorMessage)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (errorMessage)
+            *errorMessage = ReadFailureMessage(path, file.errorString());
+        return false;
+    }
+    // Large word books are UTF-16 little-endian: read them straight into the string
+    // that the lines are cut from, so the text is copied once, not twice.
+    const qint64 size = file.size();
+    QString buffer((size + 1) / 2, Qt::Uninitialized);
+    const qint64 got = file.read(reinterpret_cast<char *>(buffer.data()), size);
+    QStringView text;
+    if (got != size || file.error() != QFileDevice::NoError || !file.atEnd()) {
+        // A file whose size is not known ahead, such as a pipe.
+        file.close();
+        QByteArray bytes;
+        if (!ReadFileBytes(path, &bytes, errorMessage))
+            return false;
+        buffer = DecodeText(bytes, kind, &out->encoding);
+        text = buffer;
+    } else {
+        const QByteArrayView bytes(reinterpret_cast<const char *>(buffer.constData()), size);
+        const bool markLe = size >= 2 && uchar(bytes[0]) == 0xFF && uchar(bytes[1]) == 0xFE;
+        const bool plainLe =
+            kind == TextFileKind::Unicode && !markLe &&
+            !(size >= 2 && uchar(bytes[0]) == 0xFE && uchar(bytes[1]) == 0xFF) &&
+            !(size >= 3 && bytes.first(3) == QByteArrayView("\xEF\xBB\xBF"));
+        if ((markLe || plainLe) && size % 2 == 0 && QSysInfo::ByteOrder == QSysInfo::LittleEndian) {
+            out->encoding = TextEncoding::Utf16LE;
+            text = QStringView(buffer).sliced(markLe ? 1 : 0);
+            if (kind == TextFileKind::Table) {
+                const qsizetype nul = text.indexOf(QChar(0));
+                if (nul >= 0)
+                    text.truncate(nul);
+            }
+        } else {
+            buffer = DecodeText(bytes, kind, &out->encoding);
+            text = buffer;
+        }
+    }
+    out->text = std::move(buffer);
+    out->lines = SplitTextLineViews(text);
+    return true;
+}
+
 TextReadResult ReadTextFile(const QString &path, TextFileKind kind)
 {
-    QString text;
-    TextReadResult result = ReadWholeText(path, kind, &text);
-    if (result.ok)
-        result.lines = SplitTextLines(text);
+    TextReadResult result;
+    TextLines lines;
+    if (!ReadTextLines(path, kind, &lines, &result.errorMessage))
+        return result;
+    result.ok = true;
+    result.encoding = lines.encoding;
+    result.lines.reserve(lines.lines.size());
+    for (QStringView line : std::as_const(lines.lines))
+        result.lines.append(line.toString());
     return result;
 }
 

@@ -25,6 +25,21 @@ struct TextReadResult
     TextEncoding encoding = TextEncoding::Ansi;
 };
 
+// A whole file's text and its lines, cut from it without copying. Move-only: the
+// views point into text.
+struct TextLines
+{
+    TextLines() = default;
+    TextLines(TextLines &&) = default;
+    TextLines &operator=(TextLines &&) = default;
+    TextLines(const TextLines &) = delete;
+    TextLines &operator=(const TextLines &) = delete;
+
+    QString text;
+    QList<QStringView> lines;
+    TextEncoding encoding = TextEncoding::Ansi;
+};
+
 struct WriteResult
 {
     bool ok = false;
@@ -49,6 +64,10 @@ QByteArray EncodeAnsiLines(const QStringList &lines, TextEncoding *used = nullpt
 QByteArray EncodeUnicodeLines(const QStringList &lines);
 
 TextReadResult ReadTextFile(const QString &path, TextFileKind kind);
+// The same lines as views, for large files: word books of many thousand words.
+bool ReadTextLines(const QString &path, TextFileKind kind, TextLines *lines,
+                   QString *errorMessage = nullptr);
+QList<QStringView> SplitTextLineViews(QStringView text);
 // The whole decoded text, line breaks as they are in the file.
 TextReadResult ReadWholeText(const QString &path, TextFileKind kind, QString *text);
 bool ReadFileBytes(const QString &path, QByteArray *bytes, QString *errorMessage = nullptr);
