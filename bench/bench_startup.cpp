@@ -57,7 +57,8 @@ XServer &server()
 }
 
 // Starts the program and returns the seconds until a top-level window is mapped.
-std::optional<double> timeToFirstWindow(const QString &program, const QProcessEnvironment &env)
+std::optional<double> timeToFirstWindow(const QString &program, const QStringList &arguments,
+                                        const QProcessEnvironment &env)
 {
     Display *dpy = server().connection;
     const Window root = DefaultRootWindow(dpy);
@@ -68,7 +69,7 @@ std::optional<double> timeToFirstWindow(const QString &program, const QProcessEn
     process.setProcessEnvironment(env);
     QElapsedTimer timer;
     timer.start();
-    process.start(program, {});
+    process.start(program, arguments);
     std::optional<double> seconds;
     const int fd = ConnectionNumber(dpy);
     while (!seconds && timer.elapsed() < 20000) {
@@ -105,7 +106,8 @@ QProcessEnvironment environmentFor(const QString &home)
     return env;
 }
 
-void runStartup(benchmark::State &state, const QString &program)
+void runStartup(benchmark::State &state, const QString &program,
+                const QStringList &arguments = {})
 {
     if (!server().connection) {
         state.SkipWithError("no X server (install xvfb)");
@@ -115,10 +117,10 @@ void runStartup(benchmark::State &state, const QString &program)
     QDir().mkpath(home.filePath(QStringLiteral("run")));
     const QProcessEnvironment env = environmentFor(home.path());
     // The first start copies the installed files; the measured starts are the usual ones.
-    timeToFirstWindow(program, env);
+    timeToFirstWindow(program, arguments, env);
     for (auto _ : state) {
         QFile::remove(home.filePath(QStringLiteral("run/青空初夏の贈り物.lock")));
-        const std::optional<double> seconds = timeToFirstWindow(program, env);
+        const std::optional<double> seconds = timeToFirstWindow(program, arguments, env);
         if (!seconds) {
             state.SkipWithError("no window was shown");
             return;
@@ -140,6 +142,16 @@ void BM_StartupMinimalWindow(benchmark::State &state)
     runStartup(state, QCoreApplication::applicationDirPath() + QStringLiteral("/minimalwindow"));
 }
 BENCHMARK(BM_StartupMinimalWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+
+void BM_StartupMinimalWindowWithText(benchmark::State &state)
+{
+    runStartup(state, QCoreApplication::applicationDirPath() + QStringLiteral("/minimalwindow"),
+               {QStringLiteral("--text")});
+}
+BENCHMARK(BM_StartupMinimalWindowWithText)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10);
 
 } // namespace
 
