@@ -11,8 +11,10 @@ inline bool isSeparator(char16_t c)
 
 } // namespace
 
-QStringList SplitCommaText(QStringView line)
+QStringList SplitCommaText(QStringView line, bool *unclosedQuote)
 {
+    if (unclosedQuote)
+        *unclosedQuote = false;
     QStringList fields;
     fields.reserve(8);
     const char16_t *p = line.utf16();
@@ -56,6 +58,8 @@ QStringList SplitCommaText(QStringView line)
             }
             if (p < end)
                 ++p; // the closing quote
+            else if (unclosedQuote)
+                *unclosedQuote = true;
         } else {
             const char16_t *start = p;
             while (p < end && *p != u',' && !isSeparator(*p))

@@ -55,6 +55,10 @@ void tst_SplitCommaText::split()
     QFETCH(QString, line);
     QFETCH(QStringList, fields);
     QCOMPARE(SplitCommaText(line), fields);
+    bool unclosed = true;
+    SplitCommaText(line, &unclosed);
+    QCOMPARE(unclosed, QTest::currentDataTag() == QByteArray("unclosed quote") ||
+                           QTest::currentDataTag() == QByteArray("unclosed after doubled"));
 }
 
 void tst_SplitCommaText::quoteRoundTrip_data()
