@@ -11,9 +11,11 @@ inline bool isSeparator(char16_t c)
 
 } // namespace
 
-QStringList SplitCommaText(QStringView line)
+QStringList SplitCommaText(QStringView line, bool *unclosedQuote)
 {
     QStringList fields;
+    if (unclosedQuote)
+        *unclosedQuote = false;
     const char16_t *p = line.utf16();
     const char16_t *end = p + line.size();
     for (const char16_t *q = p; q < end; ++q) {
@@ -45,6 +47,8 @@ QStringList SplitCommaText(QStringView line)
             field.append(QStringView(start, p));
             if (p < end)
                 ++p; // the closing quote
+            else if (unclosedQuote)
+                *unclosedQuote = true;
             fields.append(std::move(field));
         } else {
             const char16_t *start = p;

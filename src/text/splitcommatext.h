@@ -6,7 +6,9 @@
 #include <QStringList>
 #include <QStringView>
 
-QStringList SplitCommaText(QStringView line);
+// unclosedQuote, when given, tells whether a quoted field ran to the end of the line
+// without its closing quote.
+QStringList SplitCommaText(QStringView line, bool *unclosedQuote = nullptr);
 
 // Quotes a field so that SplitCommaText gives it back unchanged: the text between
 // double quotes, with every double quote inside doubled.
