@@ -387,6 +387,10 @@ void tst_WordBookFile::failedSaveKeepsOldFile()
     book.words = {chat()};
     QVERIFY(SaveWordBook(dir.path(), book).ok);
     const QByteArray before = fileBytes(dir.filePath("o.utx"));
+    // A folder that is not there: reported with the file's name, never as success.
+    const WriteResult missing = SaveWordBook(dir.filePath("gone"), book);
+    QVERIFY(!missing.ok);
+    QVERIFY(missing.errorMessage.contains("o.utx"));
     // A folder that cannot be written to: the save reports the file, the old one stays.
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
     book.words.clear();
