@@ -1,0 +1,11 @@
+// Word books without widgets: the file, the library of a folder, the word list's
+// columns and sorts, group names, folders and voice paths.
+#pragma once
+
+#include "groupnames.h"
+#include "voicepath.h"
+#include "wordbookfile.h"
+#include "wordbookfolders.h"
+#include "wordbooklibrary.h"
+#include "wordcolour.h"
+#include "wordlist.h"

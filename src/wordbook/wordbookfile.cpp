@@ -1,0 +1,192 @@
+#include "wordbookfile.h"
+
+#include "splitcommatext.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+const QString kCrCode = QStringLiteral("#$0D");
+const QString kQuoteCode = QStringLiteral("#$22");
+
+} // namespace
+
+QString EscapeField(QStringView field)
+{
+    QString out;
+    out.reserve(field.size());
+    for (QChar c : field) {
+        if (c == u'\r')
+            out.append(kCrCode);
+        else if (c == u'"')
+            out.append(kQuoteCode);
+        else if (c != u'\n')
+            out.append(c);
+    }
+    return out;
+}
+
+QString UnescapeField(QStringView field)
+{
+    QString out = field.toString();
+    if (!field.contains(u'#'))
+        return out;
+    out.replace(kCrCode, QStringLiteral("\r\n"));
+    out.replace(kQuoteCode, QStringLiteral("\""));
+    return out;
+}
+
+QStringList WordFields(const WordEntry &word)
+{
+    return {word.foreignWord, word.phoneticSymbols, word.phoneticKana, word.japanese,
+            word.notes,       word.voiceFile,       word.textColour};
+}
+
+QString WordLine(const WordEntry &word)
+{
+    QString line;
+    const QStringList fields = WordFields(word);
+    qsizetype size = WordFieldCount * 3;
+    for (const QString &f : fields)
+        size += f.size();
+    line.reserve(size);
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        if (i)
+            line.append(u',');
+        line.append(u'"');
+        line.append(EscapeField(fields[i]));
+        line.append(u'"');
+    }
+    return line;
+}
+
+bool ParseWordLine(QStringView line, WordEntry *word)
+{
+    bool unclosedQuote = false;
+    const QStringList fields = SplitCommaText(line, &unclosedQuote);
+    if (fields.size() != WordFieldCount || unclosedQuote)
+        return false;
+    word->foreignWord = UnescapeField(fields[0]);
+    word->phoneticSymbols = UnescapeField(fields[1]);
+    word->phoneticKana = UnescapeField(fields[2]);
+    word->japanese = UnescapeField(fields[3]);
+    word->notes = UnescapeField(fields[4]);
+    // The voice file and the colour are taken exactly as stored.
+    word->voiceFile = fields[5];
+    word->textColour = fields[6];
+    return true;
+}
+
+QString HeaderLine(QStringView value)
+{
+    QString out;
+    out.reserve(value.size());
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const QChar c = value[i];
+        if (c == u'\r' || c == u'\n') {
+            // A header line that held a break would shift every later line of the file.
+            out.append(u' ');
+            if (c == u'\r' && i + 1 < value.size() && value[i + 1] == u'\n')
+                ++i;
+        } else {
+            out.append(c);
+        }
+    }
+    return out;
+}
+
+QStringList WordBookLines(const WordBook &book)
+{
+    QStringList lines;
+    lines.reserve(WordBookHeaderLines + StoredLineCount(book));
+    lines.append(HeaderLine(book.title));
+    lines.append(HeaderLine(book.group));
+    lines.append(HeaderLine(book.voiceFolder));
+    for (const WordEntry &word : book.words)
+        lines.append(WordLine(word));
+    for (const QString &kept : book.keptLines)
+        lines.append(kept);
+    return lines;
+}
+
+WordBook WordBookFromLines(const QStringList &lines, const QString &fileName)
+{
+    WordBook book;
+    book.fileName = fileName;
+    book.title = lines.value(0);
+    book.group = lines.value(1);
+    book.voiceFolder = lines.value(2);
+    book.words.reserve(qMax<qsizetype>(0, lines.size() - WordBookHeaderLines));
+    for (qsizetype i = WordBookHeaderLines; i < lines.size(); ++i) {
+        WordEntry word;
+        if (ParseWordLine(lines[i], &word))
+            book.words.append(std::move(word));
+        else
+            book.keptLines.append(lines[i]);
+    }
+    return book;
+}
+
+QString WordBookPath(const QString &folder, const QString &fileName)
+{
+    if (folder.isEmpty() || QDir::isAbsolutePath(fileName))
+        return fileName;
+    return QDir(folder).filePath(fileName);
+}
+
+namespace {
+
+// The lines of a word-book file, or why there are none.
+WordBookStatus readBookLines(const QString &path, QStringList *lines, QString *errorMessage)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return WordBookStatus::Missing;
+    if (!info.isFile()) {
+        *errorMessage = ReadFailureMessage(path, QStringLiteral("ファイルではありません。"));
+        return WordBookStatus::ReadFailed;
+    }
+    TextReadResult read = ReadTextFile(path, TextFileKind::Unicode);
+    if (!read.ok) {
+        *errorMessage = read.errorMessage;
+        return WordBookStatus::ReadFailed;
+    }
+    if (read.lines.size() < WordBookHeaderLines)
+        return WordBookStatus::NotWordBook;
+    *lines = std::move(read.lines);
+    return WordBookStatus::Loaded;
+}
+
+} // namespace
+
+WordBookLoadResult LoadWordBook(const QString &folder, const QString &fileName)
+{
+    WordBookLoadResult result;
+    QStringList lines;
+    result.status = readBookLines(WordBookPath(folder, fileName), &lines, &result.errorMessage);
+    if (result.ok())
+        result.book = WordBookFromLines(lines, fileName);
+    return result;
+}
+
+WriteResult SaveWordBook(const QString &folder, const WordBook &book)
+{
+    if (book.fileName.isEmpty())
+        return {};
+    return WriteUnicodeFile(WordBookPath(folder, book.fileName), WordBookLines(book));
+}
+
+WordBookSummaryResult ReadWordBookSummary(const QString &folder, const QString &fileName)
+{
+    WordBookSummaryResult result;
+    QStringList lines;
+    result.status = readBookLines(WordBookPath(folder, fileName), &lines, &result.errorMessage);
+    if (result.ok()) {
+        result.summary.title = lines[0];
+        result.summary.fileName = fileName;
+        result.summary.group = lines[1];
+        result.summary.count = lines.size() - WordBookHeaderLines;
+    }
+    return result;
+}

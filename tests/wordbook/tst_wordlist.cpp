@@ -1,0 +1,156 @@
+#include "wordlist.h"
+
+#include <QTest>
+
+static WordEntry word(const QString &foreign, const QString &japanese, const QString &ipa = {})
+{
+    WordEntry w;
+    w.foreignWord = foreign;
+    w.japanese = japanese;
+    w.phoneticSymbols = ipa;
+    return w;
+}
+
+static QStringList column(const QList<WordListRow> &rows, int col, bool foreignFirst)
+{
+    QStringList out;
+    for (const WordListRow &r : rows)
+        out.append(WordListCellText(r, col, foreignFirst));
+    return out;
+}
+
+class tst_WordList : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void rowsAreNumbered();
+    void captions_data();
+    void captions();
+    void directionSwapsColumns();
+    void foreignColumnSortsCaseInsensitively();
+    void foreignColumnWithJapaneseFirst();
+    void otherColumnsCompareCodeUnits();
+    void numberColumnDoesNotSort();
+    void sortConfirmation();
+    void sortedOrderIsWhatIsSaved();
+};
+
+void tst_WordList::rowsAreNumbered()
+{
+    QList<WordListRow> rows = WordListRows({word("a", "あ"), word("b", "い"), word("c", "う")});
+    QCOMPARE(column(rows, NumberColumn, true), (QStringList{"1", "2", "3"}));
+    rows.removeAt(1);
+    rows.prepend({0, word("z", "ん")});
+    Renumber(rows);
+    QCOMPARE(column(rows, NumberColumn, true), (QStringList{"1", "2", "3"}));
+    QCOMPARE(column(rows, FirstWordColumn, true), (QStringList{"z", "a", "c"}));
+}
+
+void tst_WordList::captions_data()
+{
+    QTest::addColumn<int>("col");
+    QTest::addColumn<QString>("foreignFirst");
+    QTest::addColumn<QString>("japaneseFirst");
+    const QString lang = QStringLiteral("フランス語");
+    QTest::newRow("0") << 0 << lang << QStringLiteral("日本語");
+    QTest::newRow("1") << 1 << QStringLiteral("No") << QStringLiteral("No");
+    QTest::newRow("2") << 2 << QStringLiteral("発音記号") << QStringLiteral("発音記号");
+    QTest::newRow("3") << 3 << QStringLiteral("発音カナ") << QStringLiteral("発音カナ");
+    QTest::newRow("4") << 4 << QStringLiteral("日本語") << lang;
+    QTest::newRow("5") << 5 << QStringLiteral("備考") << QStringLiteral("備考");
+    QTest::newRow("6") << 6 << QStringLiteral("音声ﾌｧｲﾙ") << QStringLiteral("音声ﾌｧｲﾙ");
+    QTest::newRow("7") << 7 << QStringLiteral("文字色") << QStringLiteral("文字色");
+}
+
+void tst_WordList::captions()
+{
+    QFETCH(int, col);
+    QFETCH(QString, foreignFirst);
+    QFETCH(QString, japaneseFirst);
+    QCOMPARE(WordListCaption(col, true, QStringLiteral("フランス語")), foreignFirst);
+    QCOMPARE(WordListCaption(col, false, QStringLiteral("フランス語")), japaneseFirst);
+}
+
+void tst_WordList::directionSwapsColumns()
+{
+    const QList<WordListRow> rows = WordListRows({word("chat", "猫", "ʃa")});
+    QCOMPARE(WordListCellText(rows[0], FirstWordColumn, true), QStringLiteral("chat"));
+    QCOMPARE(WordListCellText(rows[0], SecondWordColumn, true), QStringLiteral("猫"));
+    QCOMPARE(WordListCellText(rows[0], FirstWordColumn, false), QStringLiteral("猫"));
+    QCOMPARE(WordListCellText(rows[0], SecondWordColumn, false), QStringLiteral("chat"));
+    QCOMPARE(WordListCellText(rows[0], PhoneticSymbolsColumn, false), QStringLiteral("ʃa"));
+    // The words themselves never swap: field 1 stays the foreign word.
+    QCOMPARE(WordListWords(rows)[0].foreignWord, QStringLiteral("chat"));
+}
+
+void tst_WordList::foreignColumnSortsCaseInsensitively()
+{
+    QList<WordListRow> rows =
+        WordListRows({word("Banana", "バナナ"), word("apple", "りんご"), word("cherry", "さくらんぼ")});
+    WordListSort sort;
+    const QLocale en(QLocale::English);
+    QVERIFY(sort.sortByColumn(rows, FirstWordColumn, true, en));
+    QCOMPARE(column(rows, FirstWordColumn, true), (QStringList{"cherry", "Banana", "apple"}));
+    QCOMPARE(column(rows, NumberColumn, true), (QStringList{"1", "2", "3"}));
+    QVERIFY(sort.sortByColumn(rows, FirstWordColumn, true, en));
+    QCOMPARE(column(rows, FirstWordColumn, true), (QStringList{"apple", "Banana", "cherry"}));
+}
+
+void tst_WordList::foreignColumnWithJapaneseFirst()
+{
+    QList<WordListRow> rows =
+        WordListRows({word("Banana", "バナナ"), word("apple", "りんご"), word("cherry", "さくらんぼ")});
+    SortWordList(rows, SecondWordColumn, 1, false, QLocale(QLocale::English));
+    QCOMPARE(column(rows, SecondWordColumn, false), (QStringList{"apple", "Banana", "cherry"}));
+    // Column 0 now shows the Japanese and compares code unit by code unit.
+    SortWordList(rows, FirstWordColumn, 1, false);
+    QCOMPARE(column(rows, FirstWordColumn, false),
+             (QStringList{QStringLiteral("さくらんぼ"), QStringLiteral("りんご"),
+                          QStringLiteral("バナナ")}));
+}
+
+void tst_WordList::otherColumnsCompareCodeUnits()
+{
+    QList<WordListRow> rows =
+        WordListRows({word("x", "", "b"), word("y", "", "B"), word("z", "", "a"), word("w", "", "b")});
+    SortWordList(rows, PhoneticSymbolsColumn, 1, true);
+    QCOMPARE(column(rows, PhoneticSymbolsColumn, true), (QStringList{"B", "a", "b", "b"}));
+    // Equal texts keep their order.
+    QCOMPARE(column(rows, FirstWordColumn, true), (QStringList{"y", "z", "x", "w"}));
+    SortWordList(rows, FirstWordColumn, 1, false); // Japanese all empty: nothing moves
+    QCOMPARE(column(rows, SecondWordColumn, false), (QStringList{"y", "z", "x", "w"}));
+}
+
+void tst_WordList::numberColumnDoesNotSort()
+{
+    QList<WordListRow> rows = WordListRows({word("b", ""), word("a", "")});
+    WordListSort sort;
+    QVERIFY(!sort.sortByColumn(rows, NumberColumn, true));
+    QVERIFY(!WordListSort::sorts(NumberColumn));
+    QVERIFY(!WordListSort::sorts(8));
+    QVERIFY(WordListSort::sorts(TextColourColumn));
+    QCOMPARE(sort, WordListSort());
+    QCOMPARE(column(rows, FirstWordColumn, true), (QStringList{"b", "a"}));
+}
+
+void tst_WordList::sortConfirmation()
+{
+    QCOMPARE(SortConfirmationText(QStringLiteral("発音記号")),
+             QStringLiteral("項目「発音記号」でソートします。ソートをすると順番は元に戻りませんが"
+                            "ソートをしますか？"));
+    QCOMPARE(ColumnNames(QStringLiteral("欧　文")).size(), 7);
+    QCOMPARE(ColumnNames(QStringLiteral("欧　文")).first(), QStringLiteral("欧　文"));
+}
+
+void tst_WordList::sortedOrderIsWhatIsSaved()
+{
+    QList<WordListRow> rows = WordListRows({word("b", "1"), word("a", "2")});
+    SortWordList(rows, FirstWordColumn, 1, true);
+    const QList<WordEntry> words = WordListWords(rows);
+    QCOMPARE(words[0].foreignWord, QStringLiteral("a"));
+    QCOMPARE(words[1].japanese, QStringLiteral("1"));
+}
+
+QTEST_APPLESS_MAIN(tst_WordList)
+#include "tst_wordlist.moc"
