@@ -22,8 +22,9 @@ public:
     // filters: Qt filter strings such as "音声 (*.mp3)"; an empty result means cancelled.
     virtual QString openFileName(const QString &caption, const QString &folder,
                                  const QStringList &filters) = 0;
+    // confirmOverwrite false: the caller asks its own question about an existing file.
     virtual QString saveFileName(const QString &caption, const QString &path,
-                                 const QStringList &filters) = 0;
+                                 const QStringList &filters, bool confirmOverwrite = true) = 0;
     virtual QString existingFolder(const QString &caption, const QString &folder) = 0;
     // Colours as $00BBGGRR values.
     virtual std::optional<quint32> chooseColour(quint32 initial) = 0;

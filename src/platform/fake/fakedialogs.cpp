@@ -22,7 +22,8 @@ QString FakeDialogs::openFileName(const QString &caption, const QString &, const
     return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
 }
 
-QString FakeDialogs::saveFileName(const QString &caption, const QString &, const QStringList &)
+QString FakeDialogs::saveFileName(const QString &caption, const QString &, const QStringList &,
+                                  bool)
 {
     shown.append({Kind::SaveFile, caption});
     return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();

@@ -44,10 +44,11 @@ QString MessageBoxDialogs::openFileName(const QString &caption, const QString &f
 }
 
 QString MessageBoxDialogs::saveFileName(const QString &caption, const QString &path,
-                                        const QStringList &filters)
+                                        const QStringList &filters, bool confirmOverwrite)
 {
-    return QFileDialog::getSaveFileName(parentWindow(), caption, path,
-                                        filters.join(QStringLiteral(";;")));
+    return QFileDialog::getSaveFileName(
+        parentWindow(), caption, path, filters.join(QStringLiteral(";;")), nullptr,
+        confirmOverwrite ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite);
 }
 
 QString MessageBoxDialogs::existingFolder(const QString &caption, const QString &folder)

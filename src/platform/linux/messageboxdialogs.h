@@ -12,7 +12,7 @@ public:
     QString openFileName(const QString &caption, const QString &folder,
                          const QStringList &filters) override;
     QString saveFileName(const QString &caption, const QString &path,
-                         const QStringList &filters) override;
+                         const QStringList &filters, bool confirmOverwrite) override;
     QString existingFolder(const QString &caption, const QString &folder) override;
     std::optional<quint32> chooseColour(quint32 initial) override;
 };

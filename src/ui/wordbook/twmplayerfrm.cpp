@@ -1,0 +1,152 @@
+#include "twmplayerfrm.h"
+
+#include <QAudioOutput>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QMediaPlayer>
+#include <QScreen>
+#include <QSlider>
+#include <QStyle>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+TWMPlayerFrm::TWMPlayerFrm(WindowRect &place, bool &mediaPlayerFlg, QWidget *parent)
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
+      m_place(place), m_mediaPlayerFlg(mediaPlayerFlg), m_player(new QMediaPlayer(this)),
+      m_audio(new QAudioOutput(this))
+{
+    setObjectName(QStringLiteral("WMPlayerFrm"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    m_player->setAudioOutput(m_audio);
+
+    const auto toolButton = [this](const char *name, QStyle::StandardPixmap icon,
+                                   const QString &tip) {
+        auto *b = new QToolButton(this);
+        b->setObjectName(QLatin1String(name));
+        b->setIcon(style()->standardIcon(icon));
+        b->setToolTip(tip);
+        b->setAutoRaise(true);
+        return b;
+    };
+    PlayBtn = toolButton("PlayBtn", QStyle::SP_MediaPlay, QStringLiteral("再生"));
+    PauseBtn = toolButton("PauseBtn", QStyle::SP_MediaPause, QStringLiteral("一時停止"));
+    StopBtn = toolButton("StopBtn", QStyle::SP_MediaStop, QStringLiteral("停止"));
+    PositionSlider = new QSlider(Qt::Horizontal, this);
+    PositionSlider->setObjectName(QStringLiteral("PositionSlider"));
+    NoPlayCheck = new QCheckBox(QStringLiteral("音声ファイルは再生しない"), this);
+    NoPlayCheck->setObjectName(QStringLiteral("NoPlayCheck"));
+
+    auto *controls = new QHBoxLayout;
+    controls->setSpacing(2);
+    controls->addWidget(PlayBtn);
+    controls->addWidget(PauseBtn);
+    controls->addWidget(StopBtn);
+    controls->addWidget(PositionSlider, 1);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addLayout(controls);
+    layout->addWidget(NoPlayCheck);
+
+    connect(PlayBtn, &QToolButton::clicked, m_player, &QMediaPlayer::play);
+    connect(PauseBtn, &QToolButton::clicked, m_player, &QMediaPlayer::pause);
+    connect(StopBtn, &QToolButton::clicked, m_player, &QMediaPlayer::stop);
+    connect(m_player, &QMediaPlayer::durationChanged, this,
+            [this](qint64 ms) { PositionSlider->setRange(0, int(ms)); });
+    connect(m_player, &QMediaPlayer::positionChanged, this, [this](qint64 ms) {
+        if (!PositionSlider->isSliderDown())
+            PositionSlider->setValue(int(ms));
+    });
+    connect(PositionSlider, &QSlider::sliderMoved, m_player,
+            [this](int ms) { m_player->setPosition(ms); });
+    connect(m_player, &QMediaPlayer::playbackStateChanged, this, [this] { updateButtons(); });
+    updateButtons();
+    setFixedSize(240, 100);
+    placeWindow();
+}
+
+TWMPlayerFrm::~TWMPlayerFrm() = default;
+
+void TWMPlayerFrm::load(const QString &path)
+{
+    m_file = path;
+    setWindowTitle(u'"' + QFileInfo(path).fileName() + u'"');
+    if (QFileInfo::exists(path)) {
+        setEnabled(true);
+        m_player->stop();
+        m_player->setSource(QUrl::fromLocalFile(path));
+    }
+    updateButtons();
+}
+
+void TWMPlayerFrm::updateButtons()
+{
+    const auto state = m_player->playbackState();
+    const bool loaded = !m_player->source().isEmpty();
+    PlayBtn->setEnabled(loaded && state != QMediaPlayer::PlayingState);
+    PauseBtn->setEnabled(state == QMediaPlayer::PlayingState);
+    StopBtn->setEnabled(state != QMediaPlayer::StoppedState);
+}
+
+void TWMPlayerFrm::placeWindow()
+{
+    if (m_place.left != WindowRect::Unset && m_place.top != WindowRect::Unset) {
+        move(m_place.left, m_place.top);
+        return;
+    }
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (screen) {
+        const QRect area = screen->geometry();
+        move(area.left() + (area.width() - 240) / 2, area.top() + (area.height() - 100) / 2);
+    }
+}
+
+void TWMPlayerFrm::closeEvent(QCloseEvent *event)
+{
+    const QRect frame(pos(), size());
+    m_place = {frame.left(), frame.top(), frame.left() + frame.width(),
+               frame.top() + frame.height()};
+    m_mediaPlayerFlg = !NoPlayCheck->isChecked();
+    m_player->stop();
+    event->accept();
+}
+
+VoicePlayback::VoicePlayback(Settings &settings, WindowRect &place, QWidget *owner)
+    : QObject(owner), m_settings(settings), m_place(place), m_owner(owner)
+{
+}
+
+void VoicePlayback::CallWMP()
+{
+    m_window = new TWMPlayerFrm(m_place, m_settings.MediaPlayerFlg, m_owner);
+    m_window->load(CurrentVoiceFile);
+    m_window->show();
+}
+
+void VoicePlayback::Play(const QString &path)
+{
+    CurrentVoiceFile = path;
+    if (m_window) {
+        m_window->load(path);
+        m_window->show();
+        m_window->raise();
+        return;
+    }
+    CallWMP();
+}
+
+void VoicePlayback::PlayIfClosed(const QString &path)
+{
+    CurrentVoiceFile = path;
+    if (!m_window)
+        CallWMP();
+}
+
+void VoicePlayback::ClosePlayer()
+{
+    if (m_window)
+        m_window->close();
+}

@@ -1,0 +1,74 @@
+// The small player window for a word's voice file, and the playback operations the
+// word list, the word dialogs and the editor use.
+#pragma once
+
+#include "settings.h"
+
+#include <QPointer>
+#include <QWidget>
+
+class QAudioOutput;
+class QCheckBox;
+class QMediaPlayer;
+class QSlider;
+class QToolButton;
+
+class TWMPlayerFrm : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // place: where the window was last closed in this run; unset means centred.
+    TWMPlayerFrm(WindowRect &place, bool &mediaPlayerFlg, QWidget *parent = nullptr);
+    ~TWMPlayerFrm() override;
+
+    // Loads a file without starting it; the user starts it with the play button.
+    void load(const QString &path);
+    QString file() const { return m_file; }
+    QMediaPlayer *player() const { return m_player; }
+
+    QCheckBox *NoPlayCheck;
+    QToolButton *PlayBtn;
+    QToolButton *PauseBtn;
+    QToolButton *StopBtn;
+    QSlider *PositionSlider;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void placeWindow();
+    void updateButtons();
+
+    WindowRect &m_place;
+    bool &m_mediaPlayerFlg;
+    QMediaPlayer *m_player;
+    QAudioOutput *m_audio;
+    QString m_file;
+};
+
+class VoicePlayback : public QObject
+{
+    Q_OBJECT
+
+public:
+    VoicePlayback(Settings &settings, WindowRect &place, QWidget *owner);
+
+    // Loads the file into the open player, or opens a player for it.
+    void Play(const QString &path);
+    // Opens a player only when none is open; an open one keeps its file.
+    void PlayIfClosed(const QString &path);
+    void ClosePlayer();
+    bool isOpen() const { return !m_window.isNull(); }
+    TWMPlayerFrm *window() const { return m_window.data(); }
+
+    QString CurrentVoiceFile;
+
+private:
+    void CallWMP();
+
+    Settings &m_settings;
+    WindowRect &m_place;
+    QWidget *m_owner;
+    QPointer<TWMPlayerFrm> m_window;
+};
