@@ -6,6 +6,8 @@
     python3 scripts/gen_tables.py validate   check the files on disk (exit 1 on a fault)
     python3 scripts/gen_tables.py check      validate, and fail when the files on disk
                                              differ from what this script would write
+    python3 scripts/gen_tables.py validate DIR   check the tables of another folder, for
+                                             example a user's table folder
 
 The build never runs this script: the generated files are committed. The tables are
 stored as UTF-8 with a byte-order mark and CR LF after every line; the program picks the
@@ -601,12 +603,12 @@ LETTER_NAMES = {
         "a be ce de e efe ge hache i jota ka ele eme ene o pe cu erre ese te u uve "
         "uve_doble equis ye zeta",
         "ア ベ セ デ エ エフェ ヘ アチェ イ ホタ カ エレ エメ エネ オ ペ ク エッレ エセ テ ウ ウベ "
-        "ウベ・ドブレ エキス ジェ セタ"),
+        "ウベ・ドブレ エキス イェ セタ"),
     "Italian": (
         "a bi ci di e effe gi acca i i_lunga cappa elle emme enne o pi cu erre esse ti u vu "
         "doppia_vu ics ipsilon zeta",
         "ア ビ チ ディ エ エッフェ ジ アッカ イ イ・ルンガ カッパ エッレ エンメ エンネ オ ピ ク "
-        "エッレ エッセ ティ ウ ヴ ドッピア・ヴ イクス イプシロン ゼータ"),
+        "エッレ エッセ ティ ウ ヴー ドッピア・ヴー イクス イプシロン ゼータ"),
     "Portuguese": (
         "á bê cê dê é efe gê agá i jota capa ele eme ene ó pê quê erre esse tê u vê "
         "dáblio xis ípsilon zê",
@@ -1132,7 +1134,7 @@ def summary(directory):
 
 def main(argv):
     mode = argv[1] if len(argv) > 1 else "all"
-    directory = TABLE_DIR
+    directory = argv[2] if len(argv) > 2 and mode == "validate" else TABLE_DIR
     if mode not in ("all", "generate", "validate", "check"):
         print(__doc__)
         return 2
