@@ -1,0 +1,519 @@
+#include "wordbookcontroller.h"
+
+#include "dialogs.h"
+#include "groupselector.h"
+#include "shell.h"
+#include "twmplayerfrm.h"
+#include "voicepath.h"
+#include "wordbookdialogs.h"
+#include "wordbooklistmodel.h"
+#include "wordlistmodel.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTableView>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+constexpr int PanelOpenWidth = 376;
+constexpr int PanelFoldedWidth = 32;
+constexpr int DoorStep = 30;
+
+const QString FoldCaption = QStringLiteral("→");
+const QString UnfoldCaption = QStringLiteral("←");
+
+} // namespace
+
+WordBookController::WordBookController(const WordBookWidgets &widgets, Settings &settings,
+                                       AppFolders &folders, Dialogs &dialogs, Shell *shell,
+                                       WindowRect &playerPlace,
+                                       std::function<void(int, const QString &)> setStatus,
+                                       QWidget *dialogParent)
+    : QObject(dialogParent), w(widgets), m_settings(settings), m_folders(folders),
+      m_dialogs(dialogs), m_shell(shell), m_setStatus(std::move(setStatus)),
+      m_dialogParent(dialogParent), m_books(new WordBookListModel(this)),
+      m_words(new WordListModel(this)), m_delegate(new WordListDelegate(this)),
+      m_playback(new VoicePlayback(settings, playerPlace, dialogParent))
+{
+    w.ListView2->setModel(m_books);
+    w.ListView2->setSortingEnabled(false);
+    w.ListView1->setModel(m_words);
+    w.ListView1->setItemDelegate(m_delegate);
+    w.ListView1->setSortingEnabled(false);
+    m_words->setForeignFirst(m_settings.EiwaFlg);
+    m_words->setLanguageName(m_settings.SelectLang);
+
+    connect(w.ListView2, &QTableView::clicked, this, [this] { OpenSelectedBook(); });
+    connect(w.ListView2->horizontalHeader(), &QHeaderView::sectionClicked, this,
+            [this](int column) { ClickBookColumn(column); });
+    connect(w.ListView1->horizontalHeader(), &QHeaderView::sectionClicked, this,
+            [this](int column) { ClickWordColumn(column); });
+    connect(w.ListView1, &QTableView::doubleClicked, this, [this] { WordDoubleClicked(); });
+    // Setting a model replaces the selection model: connect to the new one.
+    connect(w.ListView1->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { UpdateSelectionCommands(); });
+    connect(m_words, &QAbstractItemModel::modelReset, this, [this] { UpdateSelectionCommands(); });
+
+    connect(w.CreateWB, &QAction::triggered, this, [this] { CreateWBExecute(); });
+    connect(w.ChangeProp, &QAction::triggered, this, [this] { ChangePropExecute(); });
+    connect(w.DeleteWB, &QAction::triggered, this, [this] { DeleteWBExecute(); });
+    connect(w.CloseWB, &QAction::triggered, this, [this] { CloseWBExecute(); });
+    connect(w.EditGroup, &QAction::triggered, this, [this] { EditGroupExecute(); });
+    if (w.NewSpBtn)
+        connect(w.NewSpBtn, &QToolButton::clicked, w.CreateWB, &QAction::trigger);
+
+    w.SpeedButton2->setText(FoldCaption);
+    connect(w.SpeedButton2, &QToolButton::clicked, this, [this] { SpeedButton2Click(); });
+    w.DoorTimer->setInterval(20);
+    connect(w.DoorTimer, &QTimer::timeout, this, [this] { DoorTimerTick(); });
+    w.CheckBox1->setChecked(m_settings.AutoCloseFlg);
+    connect(w.CheckBox1, &QCheckBox::toggled, this,
+            [this](bool on) { m_settings.AutoCloseFlg = on; });
+
+    (m_settings.EiwaFlg ? w.RadioButton1 : w.RadioButton2)->setChecked(true);
+    w.RadioButton1->setText(ForeignFirstCaption(m_settings.SelectLang));
+    w.RadioButton2->setText(JapaneseFirstCaption(m_settings.SelectLang));
+    connect(w.RadioButton1, &QRadioButton::clicked, this, [this] {
+        m_settings.EiwaFlg = true;
+        ApplyDirection();
+    });
+    connect(w.RadioButton2, &QRadioButton::clicked, this, [this] {
+        m_settings.EiwaFlg = false;
+        ApplyDirection();
+    });
+
+    w.DicSpBtn->setCheckable(true);
+    connect(w.DicSpBtn, &QToolButton::clicked, this, [this](bool down) { DicSpBtnClick(down); });
+    connect(w.ChangeBtn, &QToolButton::clicked, this, [this] {
+        RebuildFolderMenu();
+        w.PopupMenu2->popup(w.ChangeBtn->mapToGlobal(QPoint(5, w.ChangeBtn->height())));
+    });
+
+    setBookCommands(false);
+    w.CreateWB->setEnabled(true);
+    w.EditGroup->setEnabled(true);
+    FitListFonts();
+}
+
+WordBookController::~WordBookController() = default;
+
+// ---- Word-book list --------------------------------------------------------------------
+
+void WordBookController::ScanWordBookFolder()
+{
+    EmptyWordList();
+    const WordBookScanResult scan = ::ScanWordBookFolder(m_folders.WordBookFolder);
+    m_books->setRows(scan.rows);
+    if (!scan.errorMessages.isEmpty())
+        m_dialogs.warning(scan.errorMessages.join(u'\n'));
+}
+
+void WordBookController::OpenSelectedBook()
+{
+    const QModelIndexList selected = w.ListView2->selectionModel()->selectedRows();
+    if (selected.isEmpty())
+        return;
+    const QString fileName = m_books->rows().value(selected.first().row()).fileName;
+    if (!LoadBook(fileName))
+        return;
+    m_setStatus(0, QStringLiteral("●タイトル：「") + m_book.title + QStringLiteral("」"));
+    setBookCommands(true);
+    SpeedButton2Click();
+}
+
+bool WordBookController::OpenListedBook(const QString &fileName)
+{
+    const int row = FindWordBookRow(m_books->rows(), fileName);
+    if (row < 0)
+        return false;
+    w.ListView2->selectRow(row);
+    w.ListView2->scrollTo(m_books->index(row, 0));
+    OpenSelectedBook();
+    return true;
+}
+
+void WordBookController::ClickBookColumn(int column)
+{
+    QList<WordBookSummary> rows = m_books->rows();
+    if (!m_bookSort.clickColumn(rows, column))
+        return;
+    m_books->setRows(rows);
+}
+
+void WordBookController::SortBooksByGroup()
+{
+    QList<WordBookSummary> rows = m_books->rows();
+    m_bookSort.sortByGroup(rows);
+    m_books->setRows(rows);
+    const int row = bookOpen() ? FindWordBookRow(rows, m_book.fileName) : -1;
+    if (row >= 0)
+        w.ListView2->selectRow(row);
+}
+
+void WordBookController::UpdateBookCount()
+{
+    if (bookOpen())
+        m_books->updateCount(m_book.fileName, m_words->rowCount() + m_book.keptLines.size());
+}
+
+void WordBookController::CloseWBExecute()
+{
+    EmptyWordList();
+    w.ListView2->clearSelection();
+    m_book = WordBook();
+    m_playback->CurrentVoiceFile.clear();
+    setBookCommands(false);
+    m_setStatus(0, QString());
+}
+
+void WordBookController::CreateWBExecute()
+{
+    TNewWBFrm dialog(m_folders, m_settings, m_dialogs, m_dialogParent);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QFileInfo created(dialog.createdPath());
+    ScanWordBookFolder();
+    // A book saved outside the current folder is written but not listed.
+    if (QFileInfo(created.absolutePath()) == QFileInfo(m_folders.WordBookFolder))
+        OpenListedBook(created.fileName());
+    SortBooksByGroup();
+}
+
+void WordBookController::ChangePropExecute()
+{
+    if (!bookOpen())
+        return;
+    TChPropFrm dialog(bookWithRows(), m_folders, m_settings, m_dialogs, m_dialogParent);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const WriteResult saved = SaveWordBook(m_folders.WordBookFolder, dialog.book());
+    if (!saved) {
+        m_dialogs.warning(saved.errorMessage);
+        return;
+    }
+    const QString fileName = m_book.fileName;
+    ScanWordBookFolder();
+    LoadBook(fileName);
+    const int row = FindWordBookRow(m_books->rows(), fileName);
+    if (row >= 0)
+        w.ListView2->selectRow(row);
+    m_setStatus(0, QStringLiteral("●タイトル：「") + m_book.title + QStringLiteral("」"));
+}
+
+void WordBookController::DeleteWBExecute()
+{
+    if (!bookOpen())
+        return;
+    TDelWBFrm dialog(m_book, m_folders.WordBookFolder, m_dialogs, m_dialogParent);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    ScanWordBookFolder();
+    CloseWBExecute();
+}
+
+void WordBookController::EditGroupExecute()
+{
+    TGroupFrm dialog(m_folders.SysFolder, &m_dialogs, m_dialogParent);
+    dialog.exec();
+}
+
+// ---- Fold button -----------------------------------------------------------------------
+
+void WordBookController::SpeedButton2Click()
+{
+    if (w.CheckBox1->isChecked())
+        w.DoorTimer->start();
+}
+
+bool WordBookController::panelFolded() const
+{
+    return w.SpeedButton2->text() == UnfoldCaption;
+}
+
+void WordBookController::DoorTimerTick()
+{
+    const auto setButtons = [this](bool on) {
+        w.NewSpBtn->setEnabled(on);
+        w.DicSpBtn->setEnabled(on);
+        w.ChangeBtn->setEnabled(on);
+    };
+    setButtons(false);
+    const int width = w.Panel7->width();
+    if (w.SpeedButton2->text() == FoldCaption) {
+        if (width < 40) {
+            w.Panel7->setFixedWidth(PanelFoldedWidth);
+            w.DoorTimer->stop();
+            for (QLabel *label : std::as_const(w.headerLabels))
+                label->hide();
+            setButtons(true);
+            w.SpeedButton2->setText(UnfoldCaption);
+        } else {
+            w.Panel7->setFixedWidth(width - DoorStep);
+        }
+    } else {
+        if (width > PanelOpenWidth) {
+            w.Panel7->setFixedWidth(PanelOpenWidth);
+            w.DoorTimer->stop();
+            setButtons(true);
+            w.SpeedButton2->setText(FoldCaption);
+        } else {
+            w.Panel7->setFixedWidth(width + DoorStep);
+            for (QLabel *label : std::as_const(w.headerLabels))
+                label->show();
+        }
+    }
+}
+
+// ---- Word list -------------------------------------------------------------------------
+
+void WordBookController::setListEnabled(bool on)
+{
+    w.ListView1->setEnabled(on);
+    QPalette palette = w.ListView1->palette();
+    palette.setColor(QPalette::Base, on ? w.ListView1->style()->standardPalette().color(QPalette::Base)
+                                        : w.ListView1->style()->standardPalette().color(QPalette::Button));
+    w.ListView1->setPalette(palette);
+}
+
+void WordBookController::EmptyWordList()
+{
+    m_words->clear();
+    setListEnabled(false);
+}
+
+bool WordBookController::LoadBook(const QString &fileName)
+{
+    const WordBookLoadResult loaded = LoadWordBook(m_folders.WordBookFolder, fileName);
+    switch (loaded.status) {
+    case WordBookStatus::Missing:
+        return false;
+    case WordBookStatus::ReadFailed:
+        m_dialogs.warning(loaded.errorMessage);
+        return false;
+    case WordBookStatus::NotWordBook:
+        m_words->clear();
+        setListEnabled(true);
+        return false;
+    case WordBookStatus::Loaded:
+        break;
+    }
+    m_book = loaded.book;
+    m_words->setWords(m_book.words);
+    m_book.words.clear(); // the rows hold the words from now on
+    setListEnabled(true);
+    if (m_words->rowCount() > 0 && m_settings.LastVisibleFlg)
+        w.ListView1->scrollToBottom();
+    w.ListView1->clearSelection();
+    UpdateSelectionCommands();
+    return true;
+}
+
+WordBook WordBookController::bookWithRows() const
+{
+    WordBook book = m_book;
+    book.words = m_words->words();
+    return book;
+}
+
+WriteResult WordBookController::SaveOpenBook()
+{
+    return SaveWordBook(m_folders.WordBookFolder, bookWithRows());
+}
+
+void WordBookController::applyColumnWidths()
+{
+    const int first = w.ListView1->columnWidth(FirstWordColumn);
+    w.ListView1->setColumnWidth(FirstWordColumn, w.ListView1->columnWidth(SecondWordColumn));
+    w.ListView1->setColumnWidth(SecondWordColumn, first);
+}
+
+void WordBookController::ApplyDirection()
+{
+    m_words->setForeignFirst(m_settings.EiwaFlg);
+    WordListLook look = m_delegate->look();
+    look.foreignFirst = m_settings.EiwaFlg;
+    m_delegate->setLook(look);
+    if (bookOpen()) {
+        applyColumnWidths();
+        // Reloading drops an unsaved sort order, as the list always has.
+        LoadBook(m_book.fileName);
+    }
+    w.ListView1->viewport()->update();
+}
+
+void WordBookController::setLanguageName(const QString &name)
+{
+    m_words->setLanguageName(name);
+}
+
+void WordBookController::FitListFonts()
+{
+    const QFont foreign(m_settings.UsrMainFont);
+    const QFont phonetic(m_settings.UsrSubFont);
+    const QFont japanese(m_settings.UsrJpFont);
+    const ListFontSizes sizes = ::FitListFonts(foreign, phonetic, japanese, m_settings.ImLi1Height,
+                                               m_settings.GADR, m_settings.IPADR, m_settings.JPDR);
+    WordListLook look;
+    look.foreignFont = foreign;
+    look.foreignFont.setPointSize(sizes.foreign);
+    look.phoneticFont = phonetic;
+    look.phoneticFont.setPointSize(sizes.phonetic);
+    look.japaneseFont = japanese;
+    look.japaneseFont.setPointSize(sizes.japanese);
+    look.fixedFont = QFont(QStringLiteral("ＭＳ Ｐゴシック"), sizes.japanese);
+    const quint32 c = m_settings.PhonetColor;
+    look.phoneticBackground = QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+    look.foreignFirst = m_settings.EiwaFlg;
+    m_delegate->setLook(look);
+    w.ListView1->viewport()->update();
+}
+
+void WordBookController::ClickWordColumn(int column)
+{
+    if (!WordListSort::sorts(column) || m_words->rowCount() == 0)
+        return;
+    const QString caption = m_words->headerData(column, Qt::Horizontal).toString();
+    if (!m_dialogs.confirm(SortConfirmationText(caption)))
+        return;
+    QList<WordListRow> rows = m_words->rows();
+    if (m_wordSort.sortByColumn(rows, column, m_settings.EiwaFlg))
+        m_words->setRows(rows);
+}
+
+void WordBookController::WordDoubleClicked()
+{
+    const QModelIndexList selected = w.ListView1->selectionModel()->selectedRows();
+    if (selected.isEmpty())
+        return;
+    const WordEntry word = m_words->rows().value(selected.first().row()).word;
+    if (!word.phoneticSymbols.isEmpty()) {
+        w.Memo1->setFocus();
+        if (m_settings.ResetInputFlg) {
+            w.Edit1->setText(word.phoneticSymbols);
+            w.Edit1->setCursorPosition(w.Edit1->text().size());
+        } else {
+            w.Edit1->insert(word.phoneticSymbols);
+        }
+    }
+    if (!word.foreignWord.isEmpty()) {
+        w.Memo1->setFocus();
+        if (m_settings.ResetInputFlg) {
+            w.Memo1->setPlainText(word.foreignWord);
+            w.Memo1->moveCursor(QTextCursor::End);
+        } else {
+            w.Memo1->insertPlainText(word.foreignWord);
+        }
+    }
+    if (m_settings.MediaPlayerFlg) {
+        if (!word.voiceFile.isEmpty()) {
+            const QString path =
+                ExistingVoicePath(m_book.voiceFolder, m_folders.WordBookFolder, word.voiceFile);
+            if (!path.isEmpty())
+                m_playback->Play(path);
+        } else if (m_playback->isOpen()) {
+            m_playback->ClosePlayer();
+        }
+    }
+}
+
+void WordBookController::UpdateSelectionCommands()
+{
+    const bool selected = w.ListView1->selectionModel() &&
+                          !w.ListView1->selectionModel()->selectedRows().isEmpty();
+    for (QAction *a : {w.ModWord, w.MoveWord, w.DeleteWord, w.ChangeColor})
+        if (a)
+            a->setEnabled(selected);
+}
+
+void WordBookController::setBookCommands(bool open)
+{
+    for (QAction *a : {w.WBEditor, w.ChangeProp, w.DeleteWB, w.RegWord, w.CloseWB, w.JumpWord})
+        if (a)
+            a->setEnabled(open);
+    if (!open)
+        for (QAction *a : {w.ModWord, w.MoveWord, w.DeleteWord, w.ChangeColor})
+            if (a)
+                a->setEnabled(false);
+}
+
+// ---- Folders ---------------------------------------------------------------------------
+
+void WordBookController::SetWordBookFolder(const QString &path)
+{
+    m_folders.WordBookFolder = path;
+    CloseWBExecute();
+    m_setStatus(1, WordBookFolderStatusText(path));
+    ScanWordBookFolder();
+}
+
+void WordBookController::ChangeLanguage(int index)
+{
+    w.DicSpBtn->setChecked(false);
+    m_dictionary.reset();
+    const LanguageChoice choice = ChooseLanguage(m_folders, index);
+    m_settings.SelectLang = choice.language;
+    setLanguageName(choice.language);
+    ApplyDirection();
+    w.RadioButton1->setText(choice.foreignFirstCaption);
+    w.RadioButton2->setText(choice.japaneseFirstCaption);
+    SetWordBookFolder(choice.wordBookFolder);
+    m_folders.DictionaryFolder = choice.dictionaryFolder;
+    if (panelFolded() && w.CheckBox1->isChecked())
+        SpeedButton2Click();
+}
+
+void WordBookController::DicSpBtnClick(bool down)
+{
+    if (down)
+        SetWordBookFolder(m_dictionary.press(m_folders.WordBookFolder, m_folders.DictionaryFolder));
+    else
+        SetWordBookFolder(m_dictionary.release());
+}
+
+void WordBookController::RebuildFolderMenu()
+{
+    QMenu *menu = w.PopupMenu2;
+    menu->clear();
+    const FolderListResult list = EnsureFolderList(m_folders);
+    if (!list.ok)
+        m_dialogs.warning(list.errorMessage);
+    for (const QString &line : list.lines) {
+        if (line.trimmed().isEmpty())
+            continue;
+        menu->addAction(line, this, [this, line] { SetWordBookFolder(line); });
+    }
+    menu->addSeparator();
+    menu->addAction(QStringLiteral("参照"), this, [this] { BrowseForFolder(); });
+    menu->addAction(QStringLiteral("このメニューを編集する （最大10フォルダ）"), this, [this] {
+        const QString path = FolderListPath(m_folders.SysFolder);
+        if (m_shell && QFileInfo::exists(path))
+            m_shell->openFile(path);
+    });
+}
+
+void WordBookController::BrowseForFolder()
+{
+    const QString chosen = m_dialogs.existingFolder(
+        QStringLiteral("希望するカレントの単語帳フォルダを指定して下さい。"),
+        m_folders.WordBookFolder);
+    if (chosen.isEmpty())
+        return;
+    const FolderListResult list = EnsureFolderList(m_folders);
+    const FolderListUpdate update = AddChosenFolder(list.lines, chosen);
+    if (update.changed) {
+        const WriteResult written = WriteFolderList(m_folders.SysFolder, update.lines);
+        if (!written)
+            m_dialogs.warning(written.errorMessage);
+    }
+    SetWordBookFolder(chosen);
+}
