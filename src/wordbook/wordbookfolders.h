@@ -24,6 +24,9 @@ struct FolderListResult
 
 // The list for the folder menu; a missing file is created first with the default lines.
 FolderListResult EnsureFolderList(const AppFolders &folders);
+// The lines that become items of the folder menu: every line but blank ones, which name
+// no folder.
+QStringList FolderMenuItems(const QStringList &lines);
 WriteResult WriteFolderList(const QString &sysFolder, const QStringList &lines);
 
 // "参照" with a chosen folder: a path not yet listed goes first and the list is cut to

@@ -34,6 +34,7 @@ private Q_SLOTS:
     void chosenFolderAlreadyListed();
     void chosenFolderGoesFirstKeepingTen();
     void handEditedListCutBack();
+    void blankLinesMakeNoMenuItem();
     void languages_data();
     void languages();
     void unknownLanguageCaptions();
@@ -93,6 +94,11 @@ void tst_WordBookFolders::handEditedListCutBack()
     QCOMPARE(u.lines, QStringList{"/new"} + numbered(9));
     // Already listed beyond the tenth line: the file stays as the user made it.
     QVERIFY(!AddChosenFolder(numbered(15), "/f14").changed);
+}
+
+void tst_WordBookFolders::blankLinesMakeNoMenuItem()
+{
+    QCOMPARE(FolderMenuItems({"/a", "", "  ", "/b", "/a"}), (QStringList{"/a", "/b", "/a"}));
 }
 
 void tst_WordBookFolders::languages_data()

@@ -53,6 +53,9 @@ private Q_SLOTS:
     void createAsksBeforeReplacing();
     void createOntoFolderFails();
     void properties();
+    void changePropertiesKeepsWords();
+    void changePropertiesFailureKeepsBook();
+    void proposedFileNameStaysOneName();
     void deleteBook();
 };
 
@@ -235,6 +238,43 @@ void tst_WordBookLibrary::properties()
     QCOMPARE(back.voiceFolder, QStringLiteral("/voices"));
     QCOMPARE(back.words, b.words);
     QCOMPARE(back.keptLines, b.keptLines);
+}
+
+void tst_WordBookLibrary::changePropertiesKeepsWords()
+{
+    QTemporaryDir dir;
+    WordBook b = book("Title", "g", "c.utx", 3);
+    QVERIFY(SaveWordBook(dir.path(), b).ok);
+    WordBook open = LoadWordBook(dir.path(), "c.utx").book;
+    PropertyChangeResult r = ChangeWordBookProperties(dir.path(), open, "", "x", "");
+    QCOMPARE(r.status, PropertyChange::EmptyTitle);
+    QCOMPARE(open, b);
+
+    r = ChangeWordBookProperties(dir.path(), open, QStringLiteral("新しい題"), "g2", "");
+    QVERIFY(r.ok());
+    QCOMPARE(open.title, QStringLiteral("新しい題"));
+    const WordBookLoadResult back = LoadWordBook(dir.path(), "c.utx");
+    QCOMPARE(back.book, open);
+    QCOMPARE(back.book.words, b.words);
+}
+
+void tst_WordBookLibrary::changePropertiesFailureKeepsBook()
+{
+    QTemporaryDir dir;
+    WordBook b = book("Title", "g", "c.utx", 2);
+    const PropertyChangeResult r =
+        ChangeWordBookProperties(dir.filePath("gone"), b, "Other", "h", "");
+    QCOMPARE(r.status, PropertyChange::WriteFailed);
+    QVERIFY(r.errorMessage.contains("c.utx"));
+    QCOMPARE(b.title, QStringLiteral("Title"));
+}
+
+void tst_WordBookLibrary::proposedFileNameStaysOneName()
+{
+    QCOMPARE(ProposedWordBookFileName(QStringLiteral("Verbs")), QStringLiteral("Verbs.utx"));
+    QCOMPARE(ProposedWordBookFileName(QStringLiteral("英語/動詞")), QStringLiteral("英語_動詞.utx"));
+    QCOMPARE(ProposedWordBookFileName(QStringLiteral("a\tb\nc")), QStringLiteral("a_b_c.utx"));
+    QCOMPARE(ProposedWordBookFileName(QStringLiteral("a\\b")), QStringLiteral("a\\b.utx"));
 }
 
 void tst_WordBookLibrary::deleteBook()
