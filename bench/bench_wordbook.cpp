@@ -1,6 +1,7 @@
 // Loading, saving and listing large word books. VELMOR_BENCH_SMOKE=1 uses small sizes.
 #include "wordbook.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -76,6 +77,33 @@ void BM_LoadWordBook(benchmark::State &state)
     state.counters["words"] = f.book.words.size();
 }
 BENCHMARK(BM_LoadWordBook)->Unit(benchmark::kMillisecond);
+
+// Resident memory in bytes, from /proc/self/statm.
+double residentBytes()
+{
+    QFile f(QStringLiteral("/proc/self/statm"));
+    if (!f.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> parts = f.readAll().split(' ');
+    return parts.size() > 1 ? parts[1].toDouble() * 4096 : 0;
+}
+
+// The memory an open book holds: its words as the word list keeps them.
+void BM_OpenBookMemory(benchmark::State &state)
+{
+    BookFolder &f = bigBook();
+    double grown = 0;
+    for (auto _ : state) {
+        const double before = residentBytes();
+        WordBookLoadResult r = LoadWordBook(f.dir.path(), f.book.fileName);
+        QList<WordListRow> rows = WordListRows(r.book.words);
+        r.book.words.clear();
+        grown = residentBytes() - before;
+        benchmark::DoNotOptimize(rows.data());
+    }
+    state.counters["MB"] = grown / (1024 * 1024);
+}
+BENCHMARK(BM_OpenBookMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 void BM_SaveWordBook(benchmark::State &state)
 {
