@@ -1,8 +1,8 @@
 // Loading, saving and listing large word books. VELMOR_BENCH_SMOKE=1 uses small sizes.
-#include "wordbook.h"
-
 #include <QFile>
 #include <QTemporaryDir>
+
+#include "wordbook.h"
 
 #include <benchmark/benchmark.h>
 
@@ -31,8 +31,8 @@ WordBook makeBook(int words, int seed = 0)
         w.phoneticSymbols = QStringLiteral("ˈvœʁtɐˌbuːx");
         w.phoneticKana = QStringLiteral("ヴェルターブーフ");
         w.japanese = QStringLiteral("辞書 その%1").arg(i);
-        w.notes = (i % 10 == 0) ? QStringLiteral("男性名詞\r\n複数形は \"Wörterbücher\"")
-                                : QString();
+        w.notes =
+            (i % 10 == 0) ? QStringLiteral("男性名詞\r\n複数形は \"Wörterbücher\"") : QString();
         w.voiceFile = (i % 50 == 0) ? QStringLiteral("w%1.mp3").arg(i) : QString();
         w.textColour = (i % 20 == 0) ? QStringLiteral("#FF0000") : QString();
         book.words.append(std::move(w));

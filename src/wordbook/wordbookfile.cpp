@@ -1,9 +1,9 @@
 #include "wordbookfile.h"
 
-#include "splitcommatext.h"
-
 #include <QDir>
 #include <QFileInfo>
+
+#include "splitcommatext.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 // dictionary toggle, and the folder list "FolList.txt" of the folder menu.
 #pragma once
 
-#include "folders.h"
-#include "textfile.h"
-
 #include <QString>
 #include <QStringList>
+
+#include "folders.h"
+#include "textfile.h"
 
 inline constexpr char16_t FolderListFileName[] = u"FolList.txt";
 inline constexpr int MaxFolderListLines = 10;

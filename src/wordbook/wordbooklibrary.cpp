@@ -73,8 +73,7 @@ void SortWordBookList(QList<WordBookSummary> &rows, int column, int direction,
     rows = std::move(sorted);
 }
 
-bool WordBookListSort::clickColumn(QList<WordBookSummary> &rows, int column,
-                                   const QLocale &locale)
+bool WordBookListSort::clickColumn(QList<WordBookSummary> &rows, int column, const QLocale &locale)
 {
     if (column < 0 || column >= WordBookSortColumns)
         return false;

@@ -2,14 +2,14 @@
 // sorts, and the file steps of creating, changing and deleting a book.
 #pragma once
 
-#include "wordbookfile.h"
-
 #include <QList>
 #include <QLocale>
 #include <QString>
 #include <QStringList>
 
 #include <array>
+
+#include "wordbookfile.h"
 
 struct WordBookScanResult
 {

@@ -3,10 +3,10 @@
 // writes them anew when VELMOR_WRITE_SAMPLE_BOOKS=1 is set.
 #pragma once
 
-#include "wordbookfile.h"
-
 #include <QList>
 #include <QString>
+
+#include "wordbookfile.h"
 
 struct SampleBook
 {
@@ -22,8 +22,12 @@ inline WordEntry w(const char16_t *foreign, const char16_t *ipa, const char16_t 
                    const char16_t *japanese, const char16_t *notes = u"",
                    const char16_t *voice = u"", const QString &colour = QString())
 {
-    return {QString::fromUtf16(foreign), QString::fromUtf16(ipa),      QString::fromUtf16(kana),
-            QString::fromUtf16(japanese), QString::fromUtf16(notes), QString::fromUtf16(voice),
+    return {QString::fromUtf16(foreign),
+            QString::fromUtf16(ipa),
+            QString::fromUtf16(kana),
+            QString::fromUtf16(japanese),
+            QString::fromUtf16(notes),
+            QString::fromUtf16(voice),
             colour};
 }
 
@@ -41,6 +45,7 @@ inline SampleBook book(const char16_t *folder, const char16_t *file, const char1
 
 } // namespace samples
 
+// clang-format off
 inline QList<SampleBook> SampleBooks()
 {
     using namespace samples;
@@ -299,3 +304,4 @@ inline QList<SampleBook> SampleBooks()
     }));
     return all;
 }
+// clang-format on

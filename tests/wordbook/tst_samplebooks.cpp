@@ -1,12 +1,12 @@
-#include "samplebooks.h"
-#include "textfile.h"
-#include "wordbookfile.h"
-#include "wordcolour.h"
-
 #include <QDir>
 #include <QFile>
 #include <QSet>
 #include <QTest>
+
+#include "samplebooks.h"
+#include "textfile.h"
+#include "wordbookfile.h"
+#include "wordcolour.h"
 
 Q_DECLARE_METATYPE(WordBook)
 

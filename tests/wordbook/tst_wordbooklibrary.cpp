@@ -1,8 +1,8 @@
-#include "wordbooklibrary.h"
-
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include "wordbooklibrary.h"
 
 static WordBook book(const QString &title, const QString &group, const QString &fileName,
                      int words = 0)
@@ -83,9 +83,8 @@ void tst_WordBookLibrary::scanListsOnlyBooks()
     QDir(dir.path()).mkdir("folder.utx");
     const WordBookScanResult scan = ScanWordBookFolder(dir.path(), QLocale(QLocale::English));
     QCOMPARE(scan.rows.size(), 2);
-    QCOMPARE(scan.rows[0],
-             (WordBookSummary{QStringLiteral("Five"), QStringLiteral("five.utx"),
-                              QStringLiteral("名詞"), 5}));
+    QCOMPARE(scan.rows[0], (WordBookSummary{QStringLiteral("Five"), QStringLiteral("five.utx"),
+                                            QStringLiteral("名詞"), 5}));
     QCOMPARE(scan.rows[1],
              (WordBookSummary{QStringLiteral("Three"), QStringLiteral("three.utx"), {}, 0}));
 }
@@ -272,7 +271,8 @@ void tst_WordBookLibrary::changePropertiesFailureKeepsBook()
 void tst_WordBookLibrary::proposedFileNameStaysOneName()
 {
     QCOMPARE(ProposedWordBookFileName(QStringLiteral("Verbs")), QStringLiteral("Verbs.utx"));
-    QCOMPARE(ProposedWordBookFileName(QStringLiteral("英語/動詞")), QStringLiteral("英語_動詞.utx"));
+    QCOMPARE(ProposedWordBookFileName(QStringLiteral("英語/動詞")),
+             QStringLiteral("英語_動詞.utx"));
     QCOMPARE(ProposedWordBookFileName(QStringLiteral("a\tb\nc")), QStringLiteral("a_b_c.utx"));
     QCOMPARE(ProposedWordBookFileName(QStringLiteral("a\\b")), QStringLiteral("a\\b.utx"));
 }
