@@ -10,10 +10,6 @@ namespace {
 const QString kCrCode = QStringLiteral("#$0D");
 const QString kQuoteCode = QStringLiteral("#$22");
 
-} // namespace
-
-namespace {
-
 void appendEscaped(QString &out, QStringView field)
 {
     const char16_t *p = field.utf16();
@@ -33,18 +29,6 @@ void appendEscaped(QString &out, QStringView field)
     out.append(QStringView(run, end));
 }
 
-} // namespace
-
-QString EscapeField(QStringView field)
-{
-    QString out;
-    out.reserve(field.size());
-    appendEscaped(out, field);
-    return out;
-}
-
-namespace {
-
 void unescapeInPlace(QString &field)
 {
     if (!field.contains(u'#'))
@@ -54,6 +38,14 @@ void unescapeInPlace(QString &field)
 }
 
 } // namespace
+
+QString EscapeField(QStringView field)
+{
+    QString out;
+    out.reserve(field.size());
+    appendEscaped(out, field);
+    return out;
+}
 
 QString UnescapeField(QStringView field)
 {
