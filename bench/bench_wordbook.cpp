@@ -1,7 +1,8 @@
 // Loading, saving and listing large word books. VELMOR_BENCH_SMOKE=1 uses small sizes.
-#include "wordbook.h"
-
+#include <QFile>
 #include <QTemporaryDir>
+
+#include "wordbook.h"
 
 #include <benchmark/benchmark.h>
 
@@ -30,8 +31,8 @@ WordBook makeBook(int words, int seed = 0)
         w.phoneticSymbols = QStringLiteral("ˈvœʁtɐˌbuːx");
         w.phoneticKana = QStringLiteral("ヴェルターブーフ");
         w.japanese = QStringLiteral("辞書 その%1").arg(i);
-        w.notes = (i % 10 == 0) ? QStringLiteral("男性名詞\r\n複数形は \"Wörterbücher\"")
-                                : QString();
+        w.notes =
+            (i % 10 == 0) ? QStringLiteral("男性名詞\r\n複数形は \"Wörterbücher\"") : QString();
         w.voiceFile = (i % 50 == 0) ? QStringLiteral("w%1.mp3").arg(i) : QString();
         w.textColour = (i % 20 == 0) ? QStringLiteral("#FF0000") : QString();
         book.words.append(std::move(w));
@@ -76,6 +77,33 @@ void BM_LoadWordBook(benchmark::State &state)
     state.counters["words"] = f.book.words.size();
 }
 BENCHMARK(BM_LoadWordBook)->Unit(benchmark::kMillisecond);
+
+// Resident memory in bytes, from /proc/self/statm.
+double residentBytes()
+{
+    QFile f(QStringLiteral("/proc/self/statm"));
+    if (!f.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> parts = f.readAll().split(' ');
+    return parts.size() > 1 ? parts[1].toDouble() * 4096 : 0;
+}
+
+// The memory an open book holds: its words as the word list keeps them.
+void BM_OpenBookMemory(benchmark::State &state)
+{
+    BookFolder &f = bigBook();
+    double grown = 0;
+    for (auto _ : state) {
+        const double before = residentBytes();
+        WordBookLoadResult r = LoadWordBook(f.dir.path(), f.book.fileName);
+        QList<WordListRow> rows = WordListRows(r.book.words);
+        r.book.words.clear();
+        grown = residentBytes() - before;
+        benchmark::DoNotOptimize(rows.data());
+    }
+    state.counters["MB"] = grown / (1024 * 1024);
+}
+BENCHMARK(BM_OpenBookMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 void BM_SaveWordBook(benchmark::State &state)
 {

@@ -55,6 +55,11 @@ int PreferredGroupIndex(const QStringList &items, const QString &preferred)
     return 0;
 }
 
+QString LastGroupAfterTyping(const QString &text, const QString &lastGroup)
+{
+    return text.trimmed().isEmpty() ? lastGroup : text;
+}
+
 GroupEnterResult GroupSelectorEnter(const QStringList &items, const QString &text)
 {
     GroupEnterResult result;

@@ -2,10 +2,10 @@
 // folder: one name a line, ANSI code page (UTF-8 with mark when a name needs it).
 #pragma once
 
-#include "textfile.h"
-
 #include <QString>
 #include <QStringList>
+
+#include "textfile.h"
 
 inline constexpr char16_t GroupFileName[] = u"GroupName.txt";
 inline constexpr int MaxGroupCount = 30;
@@ -36,14 +36,16 @@ int PreferredGroupIndex(const QStringList &items, const QString &preferred);
 // The Enter key in a group selector.
 struct GroupEnterResult
 {
-    bool handled = false;    // false for a text that is empty once trimmed
-    bool writeFile = false;  // items is a new list to write and reload
-    QStringList items;       // the selector's items afterwards
-    int selectedIndex = -1;  // the item to select
-    QString lastGroup;       // the new LastGroup: the selected item's text
+    bool handled = false;   // false for a text that is empty once trimmed
+    bool writeFile = false; // items is a new list to write and reload
+    QStringList items;      // the selector's items afterwards
+    int selectedIndex = -1; // the item to select
+    QString lastGroup;      // the new LastGroup: the selected item's text
     bool operator==(const GroupEnterResult &) const = default;
 };
 
+// Typing in a group selector: the new LastGroup, which a blank text leaves as it was.
+QString LastGroupAfterTyping(const QString &text, const QString &lastGroup);
 // An existing name is selected; a new one goes first and the list is to be written.
 GroupEnterResult GroupSelectorEnter(const QStringList &items, const QString &text);
 

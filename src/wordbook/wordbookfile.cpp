@@ -1,14 +1,41 @@
 #include "wordbookfile.h"
 
-#include "splitcommatext.h"
-
 #include <QDir>
 #include <QFileInfo>
+
+#include "splitcommatext.h"
 
 namespace {
 
 const QString kCrCode = QStringLiteral("#$0D");
 const QString kQuoteCode = QStringLiteral("#$22");
+
+void appendEscaped(QString &out, QStringView field)
+{
+    const char16_t *p = field.utf16();
+    const char16_t *end = p + field.size();
+    const char16_t *run = p;
+    for (; p < end; ++p) {
+        const char16_t c = *p;
+        if (c != u'\r' && c != u'\n' && c != u'"')
+            continue;
+        out.append(QStringView(run, p));
+        if (c == u'\r')
+            out.append(kCrCode);
+        else if (c == u'"')
+            out.append(kQuoteCode);
+        run = p + 1;
+    }
+    out.append(QStringView(run, end));
+}
+
+void unescapeInPlace(QString &field)
+{
+    if (!field.contains(u'#'))
+        return;
+    field.replace(kCrCode, QStringLiteral("\r\n"));
+    field.replace(kQuoteCode, QStringLiteral("\""));
+}
 
 } // namespace
 
@@ -16,24 +43,14 @@ QString EscapeField(QStringView field)
 {
     QString out;
     out.reserve(field.size());
-    for (QChar c : field) {
-        if (c == u'\r')
-            out.append(kCrCode);
-        else if (c == u'"')
-            out.append(kQuoteCode);
-        else if (c != u'\n')
-            out.append(c);
-    }
+    appendEscaped(out, field);
     return out;
 }
 
 QString UnescapeField(QStringView field)
 {
     QString out = field.toString();
-    if (!field.contains(u'#'))
-        return out;
-    out.replace(kCrCode, QStringLiteral("\r\n"));
-    out.replace(kQuoteCode, QStringLiteral("\""));
+    unescapeInPlace(out);
     return out;
 }
 
@@ -55,7 +72,7 @@ QString WordLine(const WordEntry &word)
         if (i)
             line.append(u',');
         line.append(u'"');
-        line.append(EscapeField(fields[i]));
+        appendEscaped(line, fields[i]);
         line.append(u'"');
     }
     return line;
@@ -64,17 +81,18 @@ QString WordLine(const WordEntry &word)
 bool ParseWordLine(QStringView line, WordEntry *word)
 {
     bool unclosedQuote = false;
-    const QStringList fields = SplitCommaText(line, &unclosedQuote);
+    QStringList fields = SplitCommaText(line, &unclosedQuote);
     if (fields.size() != WordFieldCount || unclosedQuote)
         return false;
-    word->foreignWord = UnescapeField(fields[0]);
-    word->phoneticSymbols = UnescapeField(fields[1]);
-    word->phoneticKana = UnescapeField(fields[2]);
-    word->japanese = UnescapeField(fields[3]);
-    word->notes = UnescapeField(fields[4]);
+    QString *targets[] = {&word->foreignWord, &word->phoneticSymbols, &word->phoneticKana,
+                          &word->japanese, &word->notes};
+    for (int i = 0; i < 5; ++i) {
+        unescapeInPlace(fields[i]);
+        *targets[i] = std::move(fields[i]);
+    }
     // The voice file and the colour are taken exactly as stored.
-    word->voiceFile = fields[5];
-    word->textColour = fields[6];
+    word->voiceFile = std::move(fields[5]);
+    word->textColour = std::move(fields[6]);
     return true;
 }
 

@@ -2,12 +2,12 @@
 // line, three header lines (title, group, voice folder), then one line per word.
 #pragma once
 
-#include "textfile.h"
-
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+
+#include "textfile.h"
 
 struct WordEntry
 {

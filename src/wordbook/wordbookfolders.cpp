@@ -31,6 +31,15 @@ FolderListResult EnsureFolderList(const AppFolders &folders)
     return result;
 }
 
+QStringList FolderMenuItems(const QStringList &lines)
+{
+    QStringList items;
+    for (const QString &line : lines)
+        if (!line.trimmed().isEmpty())
+            items.append(line);
+    return items;
+}
+
 WriteResult WriteFolderList(const QString &sysFolder, const QStringList &lines)
 {
     return WriteAnsiFile(FolderListPath(sysFolder), lines);

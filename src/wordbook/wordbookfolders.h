@@ -2,11 +2,11 @@
 // dictionary toggle, and the folder list "FolList.txt" of the folder menu.
 #pragma once
 
-#include "folders.h"
-#include "textfile.h"
-
 #include <QString>
 #include <QStringList>
+
+#include "folders.h"
+#include "textfile.h"
 
 inline constexpr char16_t FolderListFileName[] = u"FolList.txt";
 inline constexpr int MaxFolderListLines = 10;
@@ -24,6 +24,9 @@ struct FolderListResult
 
 // The list for the folder menu; a missing file is created first with the default lines.
 FolderListResult EnsureFolderList(const AppFolders &folders);
+// The lines that become items of the folder menu: every line but blank ones, which name
+// no folder.
+QStringList FolderMenuItems(const QStringList &lines);
 WriteResult WriteFolderList(const QString &sysFolder, const QStringList &lines);
 
 // "参照" with a chosen folder: a path not yet listed goes first and the list is cut to

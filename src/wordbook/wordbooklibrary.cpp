@@ -73,8 +73,7 @@ void SortWordBookList(QList<WordBookSummary> &rows, int column, int direction,
     rows = std::move(sorted);
 }
 
-bool WordBookListSort::clickColumn(QList<WordBookSummary> &rows, int column,
-                                   const QLocale &locale)
+bool WordBookListSort::clickColumn(QList<WordBookSummary> &rows, int column, const QLocale &locale)
 {
     if (column < 0 || column >= WordBookSortColumns)
         return false;
@@ -110,7 +109,11 @@ int UpdateWordBookCount(QList<WordBookSummary> &rows, const QString &fileName, q
 
 QString ProposedWordBookFileName(const QString &title)
 {
-    return title + QStringLiteral(".utx");
+    QString name = title;
+    for (QChar &c : name)
+        if (c == u'/' || c.unicode() < 0x20)
+            c = u'_';
+    return name + QStringLiteral(".utx");
 }
 
 WordBook NewWordBook(const QString &fileName, const QString &title, const QString &group,
@@ -166,6 +169,25 @@ bool ApplyWordBookProperties(WordBook &book, const QString &title, const QString
     book.group = group;
     book.voiceFolder = voiceFolder.trimmed();
     return true;
+}
+
+PropertyChangeResult ChangeWordBookProperties(const QString &folder, WordBook &book,
+                                              const QString &title, const QString &group,
+                                              const QString &voiceFolder)
+{
+    PropertyChangeResult result;
+    WordBook changed = book;
+    if (!ApplyWordBookProperties(changed, title, group, voiceFolder))
+        return result;
+    const WriteResult written = SaveWordBook(folder, changed);
+    if (!written.ok) {
+        result.status = PropertyChange::WriteFailed;
+        result.errorMessage = written.errorMessage;
+        return result;
+    }
+    book = std::move(changed);
+    result.status = PropertyChange::Changed;
+    return result;
 }
 
 QString EmptyTitleWarning()

@@ -2,14 +2,14 @@
 // sorts, and the file steps of creating, changing and deleting a book.
 #pragma once
 
-#include "wordbookfile.h"
-
 #include <QList>
 #include <QLocale>
 #include <QString>
 #include <QStringList>
 
 #include <array>
+
+#include "wordbookfile.h"
 
 struct WordBookScanResult
 {
@@ -62,7 +62,8 @@ struct CreateWordBookResult
     bool ok() const { return status == CreateStatus::Created; }
 };
 
-// The file name the creation dialog proposes for a title.
+// The file name the creation dialog proposes for a title: the title and ".utx", with
+// any "/" or control character replaced by "_" so that the name stays one file name.
 QString ProposedWordBookFileName(const QString &title);
 // The header that the creation dialog writes: the title and voice folder trimmed, the
 // group as typed.
@@ -83,6 +84,25 @@ bool ApplyWordBookProperties(WordBook &book, const QString &title, const QString
                              const QString &voiceFolder);
 // The warning for an empty title in the property dialog.
 QString EmptyTitleWarning();
+
+enum class PropertyChange {
+    Changed,
+    EmptyTitle,  // nothing written, the book unchanged: show EmptyTitleWarning()
+    WriteFailed, // the file and the book are unchanged; errorMessage names the file
+};
+
+struct PropertyChangeResult
+{
+    PropertyChange status = PropertyChange::EmptyTitle;
+    QString errorMessage;
+    bool ok() const { return status == PropertyChange::Changed; }
+};
+
+// The property dialog's OK as a whole: applies the values and rewrites the file with
+// all its words. The book in memory changes only when the file was written.
+PropertyChangeResult ChangeWordBookProperties(const QString &folder, WordBook &book,
+                                              const QString &title, const QString &group,
+                                              const QString &voiceFolder);
 
 enum class DeleteStatus {
     Deleted,

@@ -60,8 +60,12 @@ int ForeignWordColumn(bool foreignFirst)
 
 QStringList ColumnNames(const QString &languageName)
 {
-    return {languageName,           QStringLiteral("発音記号"), QStringLiteral("発音カナ"),
-            QStringLiteral("日本語"), QStringLiteral("備考"),     QStringLiteral("音声ﾌｧｲﾙ"),
+    return {languageName,
+            QStringLiteral("発音記号"),
+            QStringLiteral("発音カナ"),
+            QStringLiteral("日本語"),
+            QStringLiteral("備考"),
+            QStringLiteral("音声ﾌｧｲﾙ"),
             QStringLiteral("文字色")};
 }
 
@@ -93,7 +97,8 @@ QString WordListCaption(int column, bool foreignFirst, const QString &languageNa
 QString SortConfirmationText(const QString &caption)
 {
     return QStringLiteral("項目「") + caption +
-           QStringLiteral("」でソートします。ソートをすると順番は元に戻りませんがソートをしますか？");
+           QStringLiteral(
+               "」でソートします。ソートをすると順番は元に戻りませんがソートをしますか？");
 }
 
 void SortWordList(QList<WordListRow> &rows, int column, int direction, bool foreignFirst,

@@ -2,13 +2,13 @@
 // numbering and the column sort.
 #pragma once
 
-#include "wordbookfile.h"
-
 #include <QList>
 #include <QLocale>
 #include <QString>
 
 #include <array>
+
+#include "wordbookfile.h"
 
 // Columns of the word list. Column 0 holds the foreign word when the foreign word comes
 // first (EiwaFlg), else the Japanese; column 4 the other one.
@@ -62,7 +62,10 @@ struct WordListSort
     std::array<int, WordListColumns> directions{1, 1, 1, 1, 1, 1, 1, 1};
 
     // Whether a header click on this column sorts at all (not the number column).
-    static bool sorts(int column) { return column >= 0 && column < WordListColumns && column != NumberColumn; }
+    static bool sorts(int column)
+    {
+        return column >= 0 && column < WordListColumns && column != NumberColumn;
+    }
     // After the user said yes: negates the direction and sorts, so the first sort of a
     // column is descending. False, and nothing changes, for a column that does not sort.
     bool sortByColumn(QList<WordListRow> &rows, int column, bool foreignFirst,

@@ -1,8 +1,8 @@
-#include "groupnames.h"
-
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include "groupnames.h"
 
 static QByteArray fileBytes(const QString &path)
 {
@@ -23,6 +23,7 @@ private Q_SLOTS:
     void enterNewNameGoesFirst();
     void enterExistingNameSelectsIt();
     void enterEmptyTextDoesNothing();
+    void typingSetsLastGroup();
     void countLimits_data();
     void countLimits();
     void countLabel();
@@ -32,7 +33,8 @@ private Q_SLOTS:
 void tst_GroupNames::missingFileGivesDefaults()
 {
     QTemporaryDir dir;
-    QCOMPARE(GroupList(dir.path()), (QStringList{QStringLiteral("あいさつ"), QStringLiteral("その他")}));
+    QCOMPARE(GroupList(dir.path()),
+             (QStringList{QStringLiteral("あいさつ"), QStringLiteral("その他")}));
     QVERIFY(EditorGroupList(dir.path()).isEmpty());
     QVERIFY(!ReadGroupFile(dir.path()).exists);
     QVERIFY(!QFile::exists(GroupFilePath(dir.path())));
@@ -44,8 +46,9 @@ void tst_GroupNames::fileIsAnsiWithCrLf()
     const QStringList names = {QStringLiteral("Travel"), QStringLiteral("あいさつ"),
                                QStringLiteral("その他")};
     QVERIFY(WriteGroupFile(dir.path(), names).ok);
-    QCOMPARE(fileBytes(dir.filePath("GroupName.txt")),
-             QByteArray("Travel\r\n\x82\xA0\x82\xA2\x82\xB3\x82\xC2\r\n\x82\xBB\x82\xCC\x91\xBC\r\n"));
+    QCOMPARE(
+        fileBytes(dir.filePath("GroupName.txt")),
+        QByteArray("Travel\r\n\x82\xA0\x82\xA2\x82\xB3\x82\xC2\r\n\x82\xBB\x82\xCC\x91\xBC\r\n"));
     QCOMPARE(GroupList(dir.path()), names);
     QCOMPARE(EditorGroupList(dir.path()), names);
 }
@@ -64,7 +67,8 @@ void tst_GroupNames::utf8MarkIsHonoured()
     QTemporaryDir dir;
     QFile f(dir.filePath("GroupName.txt"));
     QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("\xEF\xBB\xBF" "名詞\r\n動詞\r\n");
+    f.write("\xEF\xBB\xBF"
+            "名詞\r\n動詞\r\n");
     f.close();
     QCOMPARE(GroupList(dir.path()), (QStringList{QStringLiteral("名詞"), QStringLiteral("動詞")}));
 }
@@ -85,7 +89,8 @@ void tst_GroupNames::enterNewNameGoesFirst()
     const GroupEnterResult r = GroupSelectorEnter(GroupList(dir.path()), "  Travel ");
     QVERIFY(r.handled);
     QVERIFY(r.writeFile);
-    QCOMPARE(r.items, (QStringList{"Travel", QStringLiteral("あいさつ"), QStringLiteral("その他")}));
+    QCOMPARE(r.items,
+             (QStringList{"Travel", QStringLiteral("あいさつ"), QStringLiteral("その他")}));
     QCOMPARE(r.selectedIndex, 0);
     QCOMPARE(r.lastGroup, QStringLiteral("Travel"));
     QVERIFY(WriteGroupFile(dir.path(), r.items).ok);
@@ -118,6 +123,13 @@ void tst_GroupNames::enterEmptyTextDoesNothing()
     QCOMPARE(r.items, QStringList{"a"});
 }
 
+void tst_GroupNames::typingSetsLastGroup()
+{
+    QCOMPARE(LastGroupAfterTyping(QStringLiteral(" 旅行 "), "old"), QStringLiteral(" 旅行 "));
+    QCOMPARE(LastGroupAfterTyping(QStringLiteral("  "), "old"), QStringLiteral("old"));
+    QCOMPARE(LastGroupAfterTyping(QString(), "old"), QStringLiteral("old"));
+}
+
 void tst_GroupNames::countLimits_data()
 {
     QTest::addColumn<int>("count");
@@ -133,11 +145,14 @@ void tst_GroupNames::countLimits()
     QFETCH(int, count);
     QFETCH(int, check);
     QCOMPARE(int(CheckGroupCount(count)), check);
-    QCOMPARE(GroupCountWarning(CheckGroupCount(count)).isEmpty(), check == int(GroupCountCheck::Ok));
-    QCOMPARE(GroupCountWarning(GroupCountCheck::TooMany),
-             QStringLiteral("グループが最大値の30を超えました。どれかを削除し30以下にして下さい。"));
+    QCOMPARE(GroupCountWarning(CheckGroupCount(count)).isEmpty(),
+             check == int(GroupCountCheck::Ok));
+    QCOMPARE(
+        GroupCountWarning(GroupCountCheck::TooMany),
+        QStringLiteral("グループが最大値の30を超えました。どれかを削除し30以下にして下さい。"));
     QCOMPARE(GroupCountWarning(GroupCountCheck::Empty),
-             QStringLiteral("グループは少なくとも1つは必要です。個数0の場合このファイルを保存できません。"));
+             QStringLiteral(
+                 "グループは少なくとも1つは必要です。個数0の場合このファイルを保存できません。"));
 }
 
 void tst_GroupNames::countLabel()

@@ -1,8 +1,8 @@
-#include "wordbookfile.h"
-
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include "wordbookfile.h"
 
 // Builds the bytes of a word-book file by hand: FF FE, then each line in UTF-16 LE
 // followed by CR LF.
@@ -37,9 +37,13 @@ static void writeBytes(const QString &path, const QByteArray &bytes)
 
 static WordEntry chat()
 {
-    return {QStringLiteral("chat"),     QStringLiteral("ʃa"),       QStringLiteral("シャ"),
-            QStringLiteral("猫"),       QStringLiteral("first\r\nsecond"),
-            QStringLiteral("chat.mp3"), QStringLiteral("#FF0000")};
+    return {QStringLiteral("chat"),
+            QStringLiteral("ʃa"),
+            QStringLiteral("シャ"),
+            QStringLiteral("猫"),
+            QStringLiteral("first\r\nsecond"),
+            QStringLiteral("chat.mp3"),
+            QStringLiteral("#FF0000")};
 }
 
 class tst_WordBookFile : public QObject
@@ -76,16 +80,26 @@ void tst_WordBookFile::escape_data()
 {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("stored");
-    QTest::newRow("plain") << "chat" << "chat";
-    QTest::newRow("empty") << "" << "";
-    QTest::newRow("crlf") << "a\r\nb" << "a#$0Db";
-    QTest::newRow("lone cr") << "a\rb" << "a#$0Db";
-    QTest::newRow("lone lf dropped") << "a\nb" << "ab";
-    QTest::newRow("quote") << "say \"hi\"" << "say #$22hi#$22";
-    QTest::newRow("hash kept") << "#1 #$" << "#1 #$";
-    QTest::newRow("two breaks") << "\r\n\r\n" << "#$0D#$0D";
-    QTest::newRow("comma kept") << "a, b" << "a, b";
-    QTest::newRow("ipa and kana") << "ˈɡʊd ｸﾞｯﾄﾞ" << "ˈɡʊd ｸﾞｯﾄﾞ";
+    QTest::newRow("plain") << "chat"
+                           << "chat";
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("crlf") << "a\r\nb"
+                          << "a#$0Db";
+    QTest::newRow("lone cr") << "a\rb"
+                             << "a#$0Db";
+    QTest::newRow("lone lf dropped") << "a\nb"
+                                     << "ab";
+    QTest::newRow("quote") << "say \"hi\""
+                           << "say #$22hi#$22";
+    QTest::newRow("hash kept") << "#1 #$"
+                               << "#1 #$";
+    QTest::newRow("two breaks") << "\r\n\r\n"
+                                << "#$0D#$0D";
+    QTest::newRow("comma kept") << "a, b"
+                                << "a, b";
+    QTest::newRow("ipa and kana") << "ˈɡʊd ｸﾞｯﾄﾞ"
+                                  << "ˈɡʊd ｸﾞｯﾄﾞ";
 }
 
 void tst_WordBookFile::escape()
@@ -99,15 +113,23 @@ void tst_WordBookFile::unescape_data()
 {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("field");
-    QTest::newRow("plain") << "chat" << "chat";
-    QTest::newRow("cr code") << "a#$0Db" << "a\r\nb";
-    QTest::newRow("quote code") << "#$22x#$22" << "\"x\"";
-    QTest::newRow("lower case code stays") << "a#$0db" << "a#$0db";
-    QTest::newRow("partial code") << "#$0" << "#$0";
-    QTest::newRow("hash alone") << "#" << "#";
+    QTest::newRow("plain") << "chat"
+                           << "chat";
+    QTest::newRow("cr code") << "a#$0Db"
+                             << "a\r\nb";
+    QTest::newRow("quote code") << "#$22x#$22"
+                                << "\"x\"";
+    QTest::newRow("lower case code stays") << "a#$0db"
+                                           << "a#$0db";
+    QTest::newRow("partial code") << "#$0"
+                                  << "#$0";
+    QTest::newRow("hash alone") << "#"
+                                << "#";
     // CR codes go first: "#$#$0D22" becomes "#$" CR LF "22", not a quote.
-    QTest::newRow("order") << "#$#$0D22" << "#$\r\n22";
-    QTest::newRow("adjacent") << "#$0D#$22" << "\r\n\"";
+    QTest::newRow("order") << "#$#$0D22"
+                           << "#$\r\n22";
+    QTest::newRow("adjacent") << "#$0D#$22"
+                              << "\r\n\"";
 }
 
 void tst_WordBookFile::unescape()
@@ -120,8 +142,9 @@ void tst_WordBookFile::unescape()
 void tst_WordBookFile::workedExample()
 {
     const QString line = WordLine(chat());
-    QCOMPARE(line, QStringLiteral(
-                       "\"chat\",\"ʃa\",\"シャ\",\"猫\",\"first#$0Dsecond\",\"chat.mp3\",\"#FF0000\""));
+    QCOMPARE(line,
+             QStringLiteral(
+                 "\"chat\",\"ʃa\",\"シャ\",\"猫\",\"first#$0Dsecond\",\"chat.mp3\",\"#FF0000\""));
     QCOMPARE(line.size(), 59);
     WordEntry back;
     QVERIFY(ParseWordLine(line, &back));
@@ -201,17 +224,21 @@ void tst_WordBookFile::parseLine_data()
                                         << "";
     QTest::newRow("blank after comma") << "\"a\", \"\", \"\",\"\",\"\",\"\",\"\"" << true << "a"
                                        << "";
-    QTest::newRow("unquoted fields") << "a,b,c,d,e,f,g" << true << "a" << "g";
-    QTest::newRow("six fields") << "\"a\",\"\",\"\",\"\",\"\",\"\"" << false << "" << "";
+    QTest::newRow("unquoted fields") << "a,b,c,d,e,f,g" << true << "a"
+                                     << "g";
+    QTest::newRow("six fields") << "\"a\",\"\",\"\",\"\",\"\",\"\"" << false << ""
+                                << "";
     QTest::newRow("eight fields") << "\"a\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"" << false << ""
                                   << "";
-    QTest::newRow("blank line") << "" << false << "" << "";
-    QTest::newRow("only blanks") << "   " << false << "" << "";
+    QTest::newRow("blank line") << "" << false << ""
+                                << "";
+    QTest::newRow("only blanks") << "   " << false << ""
+                                 << "";
     // Seven fields by count, but the last quote is open: kept, never rewritten.
-    QTest::newRow("open quote at end") << "\"a\",\"\",\"\",\"\",\"\",\"\",\"#FF0000" << false
-                                       << "" << "";
-    QTest::newRow("open quote swallows rest") << "\"a,\"\",\"\",\"\",\"\",\"\",\"\"" << false
-                                              << "" << "";
+    QTest::newRow("open quote at end") << "\"a\",\"\",\"\",\"\",\"\",\"\",\"#FF0000" << false << ""
+                                       << "";
+    QTest::newRow("open quote swallows rest") << "\"a,\"\",\"\",\"\",\"\",\"\",\"\"" << false << ""
+                                              << "";
 }
 
 void tst_WordBookFile::parseLine()
@@ -349,8 +376,7 @@ void tst_WordBookFile::lineBreakKinds()
 {
     // CR LF, a lone CR and a lone LF each end a line; the last line needs no break.
     QTemporaryDir dir;
-    const QString text = QStringLiteral("T\rG\n\r\n") + WordLine(chat()) + u'\n' +
-                         WordLine(chat());
+    const QString text = QStringLiteral("T\rG\n\r\n") + WordLine(chat()) + u'\n' + WordLine(chat());
     QByteArray bytes("\xFF\xFE", 2);
     for (QChar c : text) {
         bytes.append(char(c.unicode() & 0xFF));
@@ -373,9 +399,8 @@ void tst_WordBookFile::summaryCountsEveryLine()
                utf16File({"Title", "Group", "/voices", WordLine(chat()), "broken", ""}));
     const WordBookSummaryResult r = ReadWordBookSummary(dir.path(), "s.utx");
     QVERIFY(r.ok());
-    QCOMPARE(r.summary,
-             (WordBookSummary{QStringLiteral("Title"), QStringLiteral("s.utx"),
-                              QStringLiteral("Group"), 3}));
+    QCOMPARE(r.summary, (WordBookSummary{QStringLiteral("Title"), QStringLiteral("s.utx"),
+                                         QStringLiteral("Group"), 3}));
 }
 
 void tst_WordBookFile::failedSaveKeepsOldFile()

@@ -1,9 +1,9 @@
-#include "voicepath.h"
-#include "wordbookfolders.h"
-
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include "voicepath.h"
+#include "wordbookfolders.h"
 
 static AppFolders folders(const QString &root)
 {
@@ -34,6 +34,7 @@ private Q_SLOTS:
     void chosenFolderAlreadyListed();
     void chosenFolderGoesFirstKeepingTen();
     void handEditedListCutBack();
+    void blankLinesMakeNoMenuItem();
     void languages_data();
     void languages();
     void unknownLanguageCaptions();
@@ -95,6 +96,11 @@ void tst_WordBookFolders::handEditedListCutBack()
     QVERIFY(!AddChosenFolder(numbered(15), "/f14").changed);
 }
 
+void tst_WordBookFolders::blankLinesMakeNoMenuItem()
+{
+    QCOMPARE(FolderMenuItems({"/a", "", "  ", "/b", "/a"}), (QStringList{"/a", "/b", "/a"}));
+}
+
 void tst_WordBookFolders::languages_data()
 {
     QTest::addColumn<int>("index");
@@ -103,20 +109,20 @@ void tst_WordBookFolders::languages_data()
     QTest::addColumn<QString>("dictionary");
     QTest::addColumn<QString>("caption1");
     QTest::addColumn<QString>("caption2");
-    QTest::newRow("0") << 0 << QStringLiteral("欧　文") << "bookA" << "bookG"
-                       << QStringLiteral("欧日") << QStringLiteral("日欧");
-    QTest::newRow("1") << 1 << QStringLiteral("英　語") << "EnglishA" << "EnglishG"
-                       << QStringLiteral("英和") << QStringLiteral("和英");
-    QTest::newRow("2") << 2 << QStringLiteral("フランス語") << "FrenchA" << "FrenchG"
-                       << QStringLiteral("仏和") << QStringLiteral("和仏");
-    QTest::newRow("3") << 3 << QStringLiteral("ドイツ語") << "GermanA" << "GermanG"
-                       << QStringLiteral("独和") << QStringLiteral("和独");
-    QTest::newRow("4") << 4 << QStringLiteral("スペイン語") << "SpanishA" << "SpanishG"
-                       << QStringLiteral("西和") << QStringLiteral("和西");
-    QTest::newRow("5") << 5 << QStringLiteral("イタリア語") << "ItalianA" << "ItalianG"
-                       << QStringLiteral("伊和") << QStringLiteral("和伊");
-    QTest::newRow("6") << 6 << QStringLiteral("ﾎﾟﾙﾄｶﾞﾙ語") << "PortugueseA" << "PortugueseG"
-                       << QStringLiteral("葡和") << QStringLiteral("和葡");
+    QTest::newRow("0") << 0 << QStringLiteral("欧　文") << "bookA"
+                       << "bookG" << QStringLiteral("欧日") << QStringLiteral("日欧");
+    QTest::newRow("1") << 1 << QStringLiteral("英　語") << "EnglishA"
+                       << "EnglishG" << QStringLiteral("英和") << QStringLiteral("和英");
+    QTest::newRow("2") << 2 << QStringLiteral("フランス語") << "FrenchA"
+                       << "FrenchG" << QStringLiteral("仏和") << QStringLiteral("和仏");
+    QTest::newRow("3") << 3 << QStringLiteral("ドイツ語") << "GermanA"
+                       << "GermanG" << QStringLiteral("独和") << QStringLiteral("和独");
+    QTest::newRow("4") << 4 << QStringLiteral("スペイン語") << "SpanishA"
+                       << "SpanishG" << QStringLiteral("西和") << QStringLiteral("和西");
+    QTest::newRow("5") << 5 << QStringLiteral("イタリア語") << "ItalianA"
+                       << "ItalianG" << QStringLiteral("伊和") << QStringLiteral("和伊");
+    QTest::newRow("6") << 6 << QStringLiteral("ﾎﾟﾙﾄｶﾞﾙ語") << "PortugueseA"
+                       << "PortugueseG" << QStringLiteral("葡和") << QStringLiteral("和葡");
 }
 
 void tst_WordBookFolders::languages()

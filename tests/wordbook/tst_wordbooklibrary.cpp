@@ -1,8 +1,8 @@
-#include "wordbooklibrary.h"
-
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include "wordbooklibrary.h"
 
 static WordBook book(const QString &title, const QString &group, const QString &fileName,
                      int words = 0)
@@ -53,6 +53,9 @@ private Q_SLOTS:
     void createAsksBeforeReplacing();
     void createOntoFolderFails();
     void properties();
+    void changePropertiesKeepsWords();
+    void changePropertiesFailureKeepsBook();
+    void proposedFileNameStaysOneName();
     void deleteBook();
 };
 
@@ -80,9 +83,8 @@ void tst_WordBookLibrary::scanListsOnlyBooks()
     QDir(dir.path()).mkdir("folder.utx");
     const WordBookScanResult scan = ScanWordBookFolder(dir.path(), QLocale(QLocale::English));
     QCOMPARE(scan.rows.size(), 2);
-    QCOMPARE(scan.rows[0],
-             (WordBookSummary{QStringLiteral("Five"), QStringLiteral("five.utx"),
-                              QStringLiteral("名詞"), 5}));
+    QCOMPARE(scan.rows[0], (WordBookSummary{QStringLiteral("Five"), QStringLiteral("five.utx"),
+                                            QStringLiteral("名詞"), 5}));
     QCOMPARE(scan.rows[1],
              (WordBookSummary{QStringLiteral("Three"), QStringLiteral("three.utx"), {}, 0}));
 }
@@ -235,6 +237,44 @@ void tst_WordBookLibrary::properties()
     QCOMPARE(back.voiceFolder, QStringLiteral("/voices"));
     QCOMPARE(back.words, b.words);
     QCOMPARE(back.keptLines, b.keptLines);
+}
+
+void tst_WordBookLibrary::changePropertiesKeepsWords()
+{
+    QTemporaryDir dir;
+    WordBook b = book("Title", "g", "c.utx", 3);
+    QVERIFY(SaveWordBook(dir.path(), b).ok);
+    WordBook open = LoadWordBook(dir.path(), "c.utx").book;
+    PropertyChangeResult r = ChangeWordBookProperties(dir.path(), open, "", "x", "");
+    QCOMPARE(r.status, PropertyChange::EmptyTitle);
+    QCOMPARE(open, b);
+
+    r = ChangeWordBookProperties(dir.path(), open, QStringLiteral("新しい題"), "g2", "");
+    QVERIFY(r.ok());
+    QCOMPARE(open.title, QStringLiteral("新しい題"));
+    const WordBookLoadResult back = LoadWordBook(dir.path(), "c.utx");
+    QCOMPARE(back.book, open);
+    QCOMPARE(back.book.words, b.words);
+}
+
+void tst_WordBookLibrary::changePropertiesFailureKeepsBook()
+{
+    QTemporaryDir dir;
+    WordBook b = book("Title", "g", "c.utx", 2);
+    const PropertyChangeResult r =
+        ChangeWordBookProperties(dir.filePath("gone"), b, "Other", "h", "");
+    QCOMPARE(r.status, PropertyChange::WriteFailed);
+    QVERIFY(r.errorMessage.contains("c.utx"));
+    QCOMPARE(b.title, QStringLiteral("Title"));
+}
+
+void tst_WordBookLibrary::proposedFileNameStaysOneName()
+{
+    QCOMPARE(ProposedWordBookFileName(QStringLiteral("Verbs")), QStringLiteral("Verbs.utx"));
+    QCOMPARE(ProposedWordBookFileName(QStringLiteral("英語/動詞")),
+             QStringLiteral("英語_動詞.utx"));
+    QCOMPARE(ProposedWordBookFileName(QStringLiteral("a\tb\nc")), QStringLiteral("a_b_c.utx"));
+    QCOMPARE(ProposedWordBookFileName(QStringLiteral("a\\b")), QStringLiteral("a\\b.utx"));
 }
 
 void tst_WordBookLibrary::deleteBook()

@@ -1,6 +1,6 @@
-#include "wordcolour.h"
-
 #include <QTest>
+
+#include "wordcolour.h"
 
 class tst_WordColour : public QObject
 {

@@ -1,6 +1,6 @@
-#include "wordlist.h"
-
 #include <QTest>
+
+#include "wordlist.h"
 
 static WordEntry word(const QString &foreign, const QString &japanese, const QString &ipa = {})
 {
@@ -86,8 +86,8 @@ void tst_WordList::directionSwapsColumns()
 
 void tst_WordList::foreignColumnSortsCaseInsensitively()
 {
-    QList<WordListRow> rows =
-        WordListRows({word("Banana", "バナナ"), word("apple", "りんご"), word("cherry", "さくらんぼ")});
+    QList<WordListRow> rows = WordListRows(
+        {word("Banana", "バナナ"), word("apple", "りんご"), word("cherry", "さくらんぼ")});
     WordListSort sort;
     const QLocale en(QLocale::English);
     QVERIFY(sort.sortByColumn(rows, FirstWordColumn, true, en));
@@ -99,8 +99,8 @@ void tst_WordList::foreignColumnSortsCaseInsensitively()
 
 void tst_WordList::foreignColumnWithJapaneseFirst()
 {
-    QList<WordListRow> rows =
-        WordListRows({word("Banana", "バナナ"), word("apple", "りんご"), word("cherry", "さくらんぼ")});
+    QList<WordListRow> rows = WordListRows(
+        {word("Banana", "バナナ"), word("apple", "りんご"), word("cherry", "さくらんぼ")});
     SortWordList(rows, SecondWordColumn, 1, false, QLocale(QLocale::English));
     QCOMPARE(column(rows, SecondWordColumn, false), (QStringList{"apple", "Banana", "cherry"}));
     // Column 0 now shows the Japanese and compares code unit by code unit.
@@ -112,8 +112,8 @@ void tst_WordList::foreignColumnWithJapaneseFirst()
 
 void tst_WordList::otherColumnsCompareCodeUnits()
 {
-    QList<WordListRow> rows =
-        WordListRows({word("x", "", "b"), word("y", "", "B"), word("z", "", "a"), word("w", "", "b")});
+    QList<WordListRow> rows = WordListRows(
+        {word("x", "", "b"), word("y", "", "B"), word("z", "", "a"), word("w", "", "b")});
     SortWordList(rows, PhoneticSymbolsColumn, 1, true);
     QCOMPARE(column(rows, PhoneticSymbolsColumn, true), (QStringList{"B", "a", "b", "b"}));
     // Equal texts keep their order.
