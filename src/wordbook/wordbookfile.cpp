@@ -128,22 +128,35 @@ QStringList WordBookLines(const WordBook &book)
     return lines;
 }
 
-WordBook WordBookFromLines(const QStringList &lines, const QString &fileName)
+namespace {
+
+template <typename Lines>
+WordBook wordBookFromLines(const Lines &lines, const QString &fileName)
 {
     WordBook book;
     book.fileName = fileName;
-    book.title = lines.value(0);
-    book.group = lines.value(1);
-    book.voiceFolder = lines.value(2);
+    const auto line = [&](qsizetype i) {
+        return i < lines.size() ? QStringView(lines[i]).toString() : QString();
+    };
+    book.title = line(0);
+    book.group = line(1);
+    book.voiceFolder = line(2);
     book.words.reserve(qMax<qsizetype>(0, lines.size() - WordBookHeaderLines));
     for (qsizetype i = WordBookHeaderLines; i < lines.size(); ++i) {
         WordEntry word;
         if (ParseWordLine(lines[i], &word))
             book.words.append(std::move(word));
         else
-            book.keptLines.append(lines[i]);
+            book.keptLines.append(QStringView(lines[i]).toString());
     }
     return book;
+}
+
+} // namespace
+
+WordBook WordBookFromLines(const QStringList &lines, const QString &fileName)
+{
+    return wordBookFromLines(lines, fileName);
 }
 
 QString WordBookPath(const QString &folder, const QString &fileName)
@@ -156,7 +169,7 @@ QString WordBookPath(const QString &folder, const QString &fileName)
 namespace {
 
 // The lines of a word-book file, or why there are none.
-WordBookStatus readBookLines(const QString &path, QStringList *lines, QString *errorMessage)
+WordBookStatus readBookLines(const QString &path, TextLines *lines, QString *errorMessage)
 {
     const QFileInfo info(path);
     if (!info.exists())
@@ -165,14 +178,11 @@ WordBookStatus readBookLines(const QString &path, QStringList *lines, QString *e
         *errorMessage = ReadFailureMessage(path, QStringLiteral("ファイルではありません。"));
         return WordBookStatus::ReadFailed;
     }
-    TextReadResult read = ReadTextFile(path, TextFileKind::Unicode);
-    if (!read.ok) {
-        *errorMessage = read.errorMessage;
+    // Lines cut from the file's text without copying: a book may hold many thousand words.
+    if (!ReadTextLines(path, TextFileKind::Unicode, lines, errorMessage))
         return WordBookStatus::ReadFailed;
-    }
-    if (read.lines.size() < WordBookHeaderLines)
+    if (lines->lines.size() < WordBookHeaderLines)
         return WordBookStatus::NotWordBook;
-    *lines = std::move(read.lines);
     return WordBookStatus::Loaded;
 }
 
@@ -181,10 +191,10 @@ WordBookStatus readBookLines(const QString &path, QStringList *lines, QString *e
 WordBookLoadResult LoadWordBook(const QString &folder, const QString &fileName)
 {
     WordBookLoadResult result;
-    QStringList lines;
+    TextLines lines;
     result.status = readBookLines(WordBookPath(folder, fileName), &lines, &result.errorMessage);
     if (result.ok())
-        result.book = WordBookFromLines(lines, fileName);
+        result.book = wordBookFromLines(lines.lines, fileName);
     return result;
 }
 
@@ -198,13 +208,13 @@ WriteResult SaveWordBook(const QString &folder, const WordBook &book)
 WordBookSummaryResult ReadWordBookSummary(const QString &folder, const QString &fileName)
 {
     WordBookSummaryResult result;
-    QStringList lines;
+    TextLines lines;
     result.status = readBookLines(WordBookPath(folder, fileName), &lines, &result.errorMessage);
     if (result.ok()) {
-        result.summary.title = lines[0];
+        result.summary.title = lines.lines[0].toString();
         result.summary.fileName = fileName;
-        result.summary.group = lines[1];
-        result.summary.count = lines.size() - WordBookHeaderLines;
+        result.summary.group = lines.lines[1].toString();
+        result.summary.count = lines.lines.size() - WordBookHeaderLines;
     }
     return result;
 }
