@@ -162,7 +162,7 @@ int FontTargetHeight(int rowHeight, int percentage)
     return rowHeight * percentage / 100;
 }
 
-int FitFontSize(const QFont &font, QChar sample, int targetHeight)
+int FitListFontSize(const QFont &font, QChar sample, int targetHeight)
 {
     QFont f = font;
     int size = 11;
@@ -180,7 +180,7 @@ int FitFontSize(const QFont &font, QChar sample, int targetHeight)
 ListFontSizes FitListFonts(const QFont &foreign, const QFont &phonetic, const QFont &japanese,
                            int rowHeight, int gadr, int ipadr, int jpdr)
 {
-    return {FitFontSize(foreign, u'M', FontTargetHeight(rowHeight, gadr)),
-            FitFontSize(phonetic, u'W', FontTargetHeight(rowHeight, ipadr)),
-            FitFontSize(japanese, QChar(0x661F), FontTargetHeight(rowHeight, jpdr))};
+    return {FitListFontSize(foreign, u'M', FontTargetHeight(rowHeight, gadr)),
+            FitListFontSize(phonetic, u'W', FontTargetHeight(rowHeight, ipadr)),
+            FitListFontSize(japanese, QChar(0x661F), FontTargetHeight(rowHeight, jpdr))};
 }

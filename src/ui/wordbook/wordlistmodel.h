@@ -75,7 +75,7 @@ QString FitTextToWidth(const QString &text, const QFontMetrics &metrics, int wid
 // The height a sample character is to reach: row height x percentage / 100.
 int FontTargetHeight(int rowHeight, int percentage);
 // The point size from 11 up at which the sample reaches the target height.
-int FitFontSize(const QFont &font, QChar sample, int targetHeight);
+int FitListFontSize(const QFont &font, QChar sample, int targetHeight);
 
 // Fits the foreign ("M", GADR), phonetic ("W", IPADR) and Japanese ("星", JPDR) fonts
 // to the row height.

@@ -102,8 +102,8 @@ void tst_WordListView::fontTarget()
 void tst_WordListView::fittedSizeReachesTarget()
 {
     const QFont font("Liberation Serif");
-    QCOMPARE(FitFontSize(font, 'M', 2), 11); // never below 11
-    const int size = FitFontSize(font, 'M', 40);
+    QCOMPARE(FitListFontSize(font, 'M', 2), 11); // never below 11
+    const int size = FitListFontSize(font, 'M', 40);
     QFont f = font;
     f.setPointSize(size);
     QVERIFY(QFontMetrics(f).size(Qt::TextSingleLine, "M").height() >= 40);
