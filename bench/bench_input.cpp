@@ -1,15 +1,15 @@
 // Building the trigger tables from table files of realistic size, and the lookups that
 // run on every typed key and on every redraw of the trigger keyboard.
+#include <QTemporaryDir>
+
+#include <cstdlib>
+
 #include "hexcode.h"
 #include "textfile.h"
 #include "trigger_input.h"
 #include "trigger_tables.h"
 
-#include <QTemporaryDir>
-
 #include <benchmark/benchmark.h>
-
-#include <cstdlib>
 
 namespace {
 

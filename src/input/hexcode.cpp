@@ -1,8 +1,8 @@
 #include "hexcode.h"
 
-#include "splitcommatext.h"
-
 #include <limits>
+
+#include "splitcommatext.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "symbol_db.h"
 
+#include <QFileInfo>
+
 #include "hexcode.h"
 #include "splitcommatext.h"
-
-#include <QFileInfo>
 
 namespace {
 

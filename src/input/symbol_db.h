@@ -2,10 +2,10 @@
 // names, read and written whole, as the table editors hold them.
 #pragma once
 
-#include "textfile.h"
-
 #include <QList>
 #include <QString>
+
+#include "textfile.h"
 
 // A line of a table file that was skipped because a number or code in it is malformed,
 // or a file that could not be read (lineNumber 0). Kept so an editor can name it.
@@ -29,13 +29,13 @@ struct SymbolGroup
 struct SymbolRecord
 {
     qint32 groupNumber = 0;
-    int no = 0;     // 1-based position among the rows; not stored in the file
-    QString code;   // as read; four upper-case hexadecimal digits when valid
-    QString glyph;  // the character of a valid code, else empty; not stored
+    int no = 0;    // 1-based position among the rows; not stored in the file
+    QString code;  // as read; four upper-case hexadecimal digits when valid
+    QString glyph; // the character of a valid code, else empty; not stored
     QString englishName;
     QString japaneseName;
-    QString aux;    // "0" on its own, "1" auxiliary to a base letter, "2" between two
-    QString notes;  // a "注" marks the row for attention
+    QString aux;   // "0" on its own, "1" auxiliary to a base letter, "2" between two
+    QString notes; // a "注" marks the row for attention
     bool operator==(const SymbolRecord &) const = default;
 };
 

@@ -1,8 +1,8 @@
 #include "table_rebuild.h"
 
-#include "settings.h"
-
 #include <QDir>
+
+#include "settings.h"
 
 namespace {
 
@@ -53,8 +53,7 @@ TableRebuild RebuildAfterSymbolEditor(TriggerInputStates &states, const QStringL
                           QString::fromUtf16(LetterSymbolFile));
 }
 
-TableRebuild RebuildAfterCandidateEditor(TriggerInputStates &states,
-                                         const QStringList &savedPaths,
+TableRebuild RebuildAfterCandidateEditor(TriggerInputStates &states, const QStringList &savedPaths,
                                          const QString &tableFolder, const Settings &settings)
 {
     return rebuildIfSaved(states, savedPaths, tableFolder, settings, settings.PhCandFile,

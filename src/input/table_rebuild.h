@@ -3,10 +3,10 @@
 // window which pads to redraw.
 #pragma once
 
-#include "trigger_input.h"
-
 #include <QString>
 #include <QStringList>
+
+#include "trigger_input.h"
 
 struct Settings;
 
@@ -24,8 +24,7 @@ TableRebuild LoadTablesAtStart(TriggerInputStates &states, const QString &tableF
 // savedPaths: the full paths the editor wrote while it was open.
 TableRebuild RebuildAfterSymbolEditor(TriggerInputStates &states, const QStringList &savedPaths,
                                       const QString &tableFolder, const Settings &settings);
-TableRebuild RebuildAfterCandidateEditor(TriggerInputStates &states,
-                                         const QStringList &savedPaths,
+TableRebuild RebuildAfterCandidateEditor(TriggerInputStates &states, const QStringList &savedPaths,
                                          const QString &tableFolder, const Settings &settings);
 
 // The table choice the options dialog can change.

@@ -1,8 +1,8 @@
 #include "trigger_input.h"
 
-#include "settings.h"
-
 #include <algorithm>
+
+#include "settings.h"
 
 bool IsInsertTarget(int value)
 {
@@ -203,8 +203,7 @@ std::optional<TriggerField> FieldOfTarget(InputChannel channel, InsertTarget tar
     return std::nullopt;
 }
 
-TypingDecision TypeCharacter(TriggerInputStates &states, const FieldState &field,
-                             QStringView typed)
+TypingDecision TypeCharacter(TriggerInputStates &states, const FieldState &field, QStringView typed)
 {
     TypingDecision normal;
     if (typed.size() != 1)

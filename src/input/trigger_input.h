@@ -4,13 +4,13 @@
 // The windows call these functions and carry out what they decide.
 #pragma once
 
-#include "trigger_tables.h"
-
 #include <QString>
 #include <QStringView>
 
 #include <array>
 #include <optional>
+
+#include "trigger_tables.h"
 
 struct Settings;
 
@@ -58,7 +58,10 @@ struct TriggerInputStates
 {
     TriggerInputState letter;
     TriggerInputState phonetic;
-    TriggerInputState &channel(InputChannel c) { return c == InputChannel::Letter ? letter : phonetic; }
+    TriggerInputState &channel(InputChannel c)
+    {
+        return c == InputChannel::Letter ? letter : phonetic;
+    }
     const TriggerInputState &channel(InputChannel c) const
     {
         return c == InputChannel::Letter ? letter : phonetic;
@@ -121,20 +124,24 @@ TypingDecision OfferTrigger(TriggerInputStates &states, InputChannel channel, In
 
 // The fields that take part in trigger input.
 enum class TriggerField {
-    MainPad,               // Memo1
-    MainPhoneticLine,      // Edit1 of the main window
-    RegisterForeignWord,   // TRegFrm
+    MainPad,             // Memo1
+    MainPhoneticLine,    // Edit1 of the main window
+    RegisterForeignWord, // TRegFrm
     RegisterPhonetic,
-    EditForeignWord,       // TModFrm
+    EditForeignWord, // TModFrm
     EditPhonetic,
     BookEditorForeignWord, // TEditorFrm
     BookEditorPhonetic,
-    SearchField,           // search page; channel by its column selector
-    LineWindowField,       // Edit1 of TLineFrm; channel by its page
+    SearchField,     // search page; channel by its column selector
+    LineWindowField, // Edit1 of TLineFrm; channel by its page
 };
 
 // The pages of the line window, in the order of its tabs.
-enum class LineWindowPage { TriggerKeyboard, AccentButtons, Phonetic }; // "候補入力", "ACボタン", "発音記号"
+enum class LineWindowPage {
+    TriggerKeyboard,
+    AccentButtons,
+    Phonetic
+}; // "候補入力", "ACボタン", "発音記号"
 
 struct FieldState
 {

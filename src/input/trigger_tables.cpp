@@ -1,14 +1,14 @@
 #include "trigger_tables.h"
 
-#include "hexcode.h"
-#include "settings.h"
-#include "splitcommatext.h"
-
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
 
 #include <vector>
+
+#include "hexcode.h"
+#include "settings.h"
+#include "splitcommatext.h"
 
 namespace {
 
@@ -165,9 +165,8 @@ CandidateTablesLoad LoadCandidateTables(const QString &tableFolder, const QStrin
 
 TableIssues ReloadLetterTables(CandidateTables &letterTables, const QString &tableFolder)
 {
-    CandidateTablesLoad load =
-        LoadCandidateTables(tableFolder, QString::fromUtf16(LetterCandidateFile),
-                            QString::fromUtf16(LetterSymbolFile));
+    CandidateTablesLoad load = LoadCandidateTables(
+        tableFolder, QString::fromUtf16(LetterCandidateFile), QString::fromUtf16(LetterSymbolFile));
     letterTables = std::move(load.tables);
     return load.issues;
 }

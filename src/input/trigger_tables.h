@@ -3,13 +3,13 @@
 // a symbol database. Two sets exist: the letter tables and the phonetic tables.
 #pragma once
 
-#include "symbol_db.h"
-
 #include <QList>
 #include <QString>
 #include <QStringList>
 
 #include <array>
+
+#include "symbol_db.h"
 
 struct Settings;
 

@@ -1,6 +1,6 @@
-#include "hexcode.h"
-
 #include <QTest>
+
+#include "hexcode.h"
 
 class tst_HexCode : public QObject
 {
@@ -79,20 +79,27 @@ void tst_HexCode::expandHexEscapes_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expanded");
-    QTest::newRow("none") << "LATIN SMALL LETTER E" << "LATIN SMALL LETTER E";
+    QTest::newRow("none") << "LATIN SMALL LETTER E"
+                          << "LATIN SMALL LETTER E";
     QTest::newRow("followed by x") << "#$00E9x" << QString::fromUtf8("éx");
     QTest::newRow("inside") << "a#$0259b" << QString::fromUtf8("aəb");
     QTest::newRow("two") << "#$00E9#$00E8" << QString::fromUtf8("éè");
-    QTest::newRow("not hex loses marker") << "#$00G9" << "00G9";
-    QTest::newRow("lower loses marker") << "#$00e9" << "00e9";
-    QTest::newRow("at end removed") << "abc#$" << "abc";
-    QTest::newRow("too short") << "#$0E9" << "0E9";
-    QTest::newRow("only marker") << "#$" << "";
+    QTest::newRow("not hex loses marker") << "#$00G9"
+                                          << "00G9";
+    QTest::newRow("lower loses marker") << "#$00e9"
+                                        << "00e9";
+    QTest::newRow("at end removed") << "abc#$"
+                                    << "abc";
+    QTest::newRow("too short") << "#$0E9"
+                               << "0E9";
+    QTest::newRow("only marker") << "#$"
+                                 << "";
     // The search restarts at the beginning, so a removed marker can reveal a new one.
     QTest::newRow("formed by removal") << "#$#$00E9" << QString::fromUtf8("é");
     // 0023 is "#" and 0024 is "$": the replacements form "#$" followed by 00E9.
     QTest::newRow("formed by replacement") << "#$0023#$002400E9" << QString::fromUtf8("é");
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void tst_HexCode::expandHexEscapes()
@@ -166,14 +173,14 @@ void tst_HexCode::findSymbolByCode_data()
         "0,\"0259\",\"SCHWA\",\"シュワー\",\"0\",\"注 e と混同しない\"",
         "0,\"0301\",\"COMBINING ACUTE\",\"鋭アクセント\",\"1\"",
     };
-    QTest::newRow("first valid row wins") << db << 0xE9 << true
-                                          << "LATIN SMALL LETTER E WITH ACUTE";
+    QTest::newRow("first valid row wins")
+        << db << 0xE9 << true << "LATIN SMALL LETTER E WITH ACUTE";
     QTest::newRow("with notes") << db << 0x259 << true << "SCHWA";
     QTest::newRow("five fields never qualify") << db << 0x301 << false << "";
     QTest::newRow("absent") << db << 0xE8 << false << "";
     QTest::newRow("Group line never qualifies")
-        << QStringList{"Group,\"00E9\",\"x\"", "0,\"00E9\",\"a\",\"b\",\"c\",\"d\",\"e\""}
-        << 0xE9 << false << "";
+        << QStringList{"Group,\"00E9\",\"x\"", "0,\"00E9\",\"a\",\"b\",\"c\",\"d\",\"e\""} << 0xE9
+        << false << "";
     QTest::newRow("empty file") << QStringList{} << 0xE9 << false << "";
 }
 

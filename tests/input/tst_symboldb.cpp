@@ -1,9 +1,9 @@
-#include "symbol_db.h"
-#include "textfile.h"
-
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include "symbol_db.h"
+#include "textfile.h"
 
 class tst_SymbolDb : public QObject
 {
@@ -42,8 +42,8 @@ void tst_SymbolDb::parse_data()
         << QStringList{"Group,0,Latin vowels"} << QList<SymbolGroup>{} << 0;
     QTest::newRow("Group is case-sensitive")
         << QStringList{"group,0,\"a\"", "GROUP,1,\"b\""} << QList<SymbolGroup>{} << 0;
-    QTest::newRow("unquoted name") << QStringList{"Group,3,Vowels"}
-                                   << QList<SymbolGroup>{{3, "Vowels"}} << 0;
+    QTest::newRow("unquoted name")
+        << QStringList{"Group,3,Vowels"} << QList<SymbolGroup>{{3, "Vowels"}} << 0;
     QTest::newRow("other field counts ignored")
         << QStringList{"0,\"00E9\",\"a\",\"b\",\"0\"", "0,\"00E9\",\"a\",\"b\",\"0\",\"\",\"x\"",
                        "", "just text"}
@@ -117,10 +117,10 @@ void tst_SymbolDb::numbering()
 void tst_SymbolDb::badGroupNumberSkipped()
 {
     const QString file = path("badgroup.csv");
-    QVERIFY(WriteAnsiFile(file, {"Group,0,\"A\"", "Group,x,\"B\"", "Group,1,\"C\"",
-                                 "0,\"00E9\",\"a\",\"\",\"0\",\"\"",
-                                 "one,\"00E8\",\"b\",\"\",\"0\",\"\"",
-                                 "1,\"00EA\",\"c\",\"\",\"0\",\"\""})
+    QVERIFY(WriteAnsiFile(file,
+                          {"Group,0,\"A\"", "Group,x,\"B\"", "Group,1,\"C\"",
+                           "0,\"00E9\",\"a\",\"\",\"0\",\"\"", "one,\"00E8\",\"b\",\"\",\"0\",\"\"",
+                           "1,\"00EA\",\"c\",\"\",\"0\",\"\""})
                 .ok);
     TableIssues issues;
     const SymbolDatabase db = LoadSymbolDatabase(file, &issues);
@@ -176,8 +176,8 @@ void tst_SymbolDb::saveBytes()
     QVERIFY(ReadFileBytes(file, &bytes));
     const QByteArray expected = QByteArray("Group,0,\"Vowels\"\r\n") + "Group,1,\"" +
                                 EncodeAnsi(QString::fromUtf8("文字")) + "\"\r\n" +
-                                "1,\"00E9\",\"E ACUTE\",\"" + EncodeAnsi(QString::fromUtf8("エー")) +
-                                "\",\"0\",\"\"\r\n";
+                                "1,\"00E9\",\"E ACUTE\",\"" +
+                                EncodeAnsi(QString::fromUtf8("エー")) + "\",\"0\",\"\"\r\n";
     QCOMPARE(bytes, expected);
     QVERIFY(!bytes.startsWith("\xEF\xBB\xBF"));
 }

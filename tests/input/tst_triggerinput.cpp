@@ -1,7 +1,7 @@
+#include <QTest>
+
 #include "settings.h"
 #include "trigger_input.h"
-
-#include <QTest>
 
 using Slots = QList<int>;
 
@@ -108,10 +108,10 @@ void tst_TriggerInput::findCandidates_data()
     QTest::addColumn<bool>("result");
     QTest::addColumn<Slots>("slots");
 
-    QTest::newRow("three candidates") << int('e') << false << true
-                                      << Slots{0xE9, 0xE8, 0xEA, 0, 0, 0, 0, 0, 0, 0};
-    QTest::newRow("three with revival") << int('e') << true << true
-                                        << Slots{0xE9, 0xE8, 0xEA, 0, 0, 0, 0, 0, 0, 'e'};
+    QTest::newRow("three candidates")
+        << int('e') << false << true << Slots{0xE9, 0xE8, 0xEA, 0, 0, 0, 0, 0, 0, 0};
+    QTest::newRow("three with revival")
+        << int('e') << true << true << Slots{0xE9, 0xE8, 0xEA, 0, 0, 0, 0, 0, 0, 'e'};
     QTest::newRow("blanks only are no candidates")
         << int('b') << false << false << Slots{0x20, 0x20, 0, 0x09, 0, 0, 0, 0, 0, 0};
     QTest::newRow("blanks only, revival does not count")
@@ -120,10 +120,10 @@ void tst_TriggerInput::findCandidates_data()
         << int('d') << false << false << Slots{0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
     QTest::newRow("blanks copied as they are")
         << int('x') << false << true << Slots{0x20, 0x1E9E, 0x01, 0, 0, 0, 0, 0, 0, 0};
-    QTest::newRow("not a trigger") << int('q') << false << false
-                                   << Slots{0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-    QTest::newRow("not a trigger, revival") << int('q') << true << false
-                                            << Slots{0, 0, 0, 0, 0, 0, 0, 0, 0, 'q'};
+    QTest::newRow("not a trigger")
+        << int('q') << false << false << Slots{0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    QTest::newRow("not a trigger, revival")
+        << int('q') << true << false << Slots{0, 0, 0, 0, 0, 0, 0, 0, 0, 'q'};
     // The zero entries after the valid lines never match.
     QTest::newRow("code 0") << 0 << false << false << Slots{0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
     QTest::newRow("double quote") << int('"') << false << true
@@ -168,8 +168,8 @@ void tst_TriggerInput::singleCandidate_data()
     QTest::newRow("two") << Slots{0xE9, 0xE8} << "";
     QTest::newRow("one plus revived trigger") << Slots{0xDF, 0, 0, 0, 0, 0, 0, 0, 0, 's'} << "";
     QTest::newRow("only the trigger") << Slots{0, 0, 0, 0, 0, 0, 0, 0, 0, 's'} << "s";
-    QTest::newRow("blanks do not count") << Slots{0x20, 0x1F, 0x1E9E, 0x01}
-                                         << QString::fromUtf8("ẞ");
+    QTest::newRow("blanks do not count")
+        << Slots{0x20, 0x1F, 0x1E9E, 0x01} << QString::fromUtf8("ẞ");
     QTest::newRow("0x21 is not blank") << Slots{0x21} << "!";
 }
 
@@ -210,8 +210,7 @@ void tst_TriggerInput::offer_data()
     QTest::newRow("single, revival on (start values)") << int('s') << true << false << window << "";
     QTest::newRow("single, revival off, one input on")
         << int('s') << false << true << direct << QString::fromUtf8("ß");
-    QTest::newRow("single, both on: two slots, window") << int('s') << true << true << window
-                                                        << "";
+    QTest::newRow("single, both on: two slots, window") << int('s') << true << true << window << "";
     QTest::newRow("single, both off") << int('s') << false << false << window << "";
     QTest::newRow("three, one input on") << int('e') << false << true << window << "";
     QTest::newRow("single among blanks, one input")
@@ -240,8 +239,7 @@ void tst_TriggerInput::offer()
     QCOMPARE(d.channel, InputChannel::Letter);
     QCOMPARE(d.window, CandidateWindow::Band);
     // The target is set only when a trigger was found.
-    QCOMPARE(states.letter.target,
-             d.consumed() ? InsertTarget::MainPad : InsertTarget::BookEditor);
+    QCOMPARE(states.letter.target, d.consumed() ? InsertTarget::MainPad : InsertTarget::BookEditor);
 }
 
 void tst_TriggerInput::typeCharacter_data()
@@ -379,7 +377,8 @@ void tst_TriggerInput::fieldOfTarget()
     QFETCH(int, channel);
     QFETCH(int, target);
     QFETCH(int, field);
-    const std::optional<TriggerField> f = FieldOfTarget(InputChannel(channel), InsertTarget(target));
+    const std::optional<TriggerField> f =
+        FieldOfTarget(InputChannel(channel), InsertTarget(target));
     QCOMPARE(f.has_value(), field >= 0);
     if (f) {
         QCOMPARE(int(*f), field);
@@ -401,22 +400,23 @@ void tst_TriggerInput::insertCandidate_data()
     const QString e = QString::fromUtf8("é");
     QTest::newRow("at caret") << "caf" << 0 << 0 << 3 << e << QString::fromUtf8("café") << 4;
     QTest::newRow("at start") << "te" << 0 << 0 << 0 << e << QString::fromUtf8("éte") << 1;
-    QTest::newRow("in the middle") << "cafe" << 0 << 0 << 2 << e << QString::fromUtf8("caéfe")
-                                   << 3;
-    QTest::newRow("replaces selection") << "cafe au" << 3 << 1 << 4 << e
-                                        << QString::fromUtf8("café au") << 4;
+    QTest::newRow("in the middle") << "cafe" << 0 << 0 << 2 << e << QString::fromUtf8("caéfe") << 3;
+    QTest::newRow("replaces selection")
+        << "cafe au" << 3 << 1 << 4 << e << QString::fromUtf8("café au") << 4;
     QTest::newRow("replaces whole text") << "xyz" << 0 << 3 << 0 << e << e << 1;
-    QTest::newRow("empty removes selection") << "abcd" << 1 << 2 << 3 << "" << "ad" << 1;
-    QTest::newRow("empty without selection") << "abcd" << 0 << 0 << 2 << "" << "abcd" << 2;
+    QTest::newRow("empty removes selection") << "abcd" << 1 << 2 << 3 << ""
+                                             << "ad" << 1;
+    QTest::newRow("empty without selection") << "abcd" << 0 << 0 << 2 << ""
+                                             << "abcd" << 2;
     QTest::newRow("empty field") << "" << 0 << 0 << 0 << e << e << 1;
-    QTest::newRow("caret beyond end clamped") << "ab" << 0 << 0 << 9 << e
-                                              << QString::fromUtf8("abé") << 3;
-    QTest::newRow("negative caret clamped") << "ab" << 0 << 0 << -4 << e
-                                            << QString::fromUtf8("éab") << 1;
-    QTest::newRow("selection beyond end clamped") << "abc" << 1 << 10 << 1 << e
-                                                  << QString::fromUtf8("aé") << 2;
-    QTest::newRow("multi-line pad") << "a\nb" << 0 << 0 << 2 << e << QString::fromUtf8("a\néb")
-                                    << 3;
+    QTest::newRow("caret beyond end clamped")
+        << "ab" << 0 << 0 << 9 << e << QString::fromUtf8("abé") << 3;
+    QTest::newRow("negative caret clamped")
+        << "ab" << 0 << 0 << -4 << e << QString::fromUtf8("éab") << 1;
+    QTest::newRow("selection beyond end clamped")
+        << "abc" << 1 << 10 << 1 << e << QString::fromUtf8("aé") << 2;
+    QTest::newRow("multi-line pad")
+        << "a\nb" << 0 << 0 << 2 << e << QString::fromUtf8("a\néb") << 3;
 }
 
 void tst_TriggerInput::insertCandidate()
@@ -474,8 +474,8 @@ void tst_TriggerInput::shiftCase_data()
     for (TriggerField f : {TriggerField::RegisterForeignWord, TriggerField::EditForeignWord,
                            TriggerField::BookEditorForeignWord}) {
         const QByteArray n = QByteArray::number(int(f));
-        QTest::newRow("foreign press " + n) << int(f) << lkb << other << true << false
-                                            << int(CasePad::MainTriggerKeyboard) << up;
+        QTest::newRow("foreign press " + n)
+            << int(f) << lkb << other << true << false << int(CasePad::MainTriggerKeyboard) << up;
         QTest::newRow("foreign release " + n) << int(f) << lkb << acPage << false << false
                                               << int(CasePad::MainTriggerKeyboard) << low;
         QTest::newRow("foreign release caps " + n)
@@ -550,13 +550,11 @@ void tst_TriggerInput::candidateWindowKey_data()
     QTest::newRow("Left wraps from 0") << 0 << left << 0 << 9 << false << false << "";
     QTest::newRow("Left") << 5 << left << 0 << 4 << false << false << "";
     QTest::newRow("digit 1") << 5 << chr << int('1') << 0 << true << true << e;
-    QTest::newRow("digit 3") << 0 << chr << int('3') << 2 << true << true
-                             << QString::fromUtf8("ê");
-    QTest::newRow("digit on blank closes only") << 0 << chr << int('5') << 4 << true << false
-                                                << "";
+    QTest::newRow("digit 3") << 0 << chr << int('3') << 2 << true << true << QString::fromUtf8("ê");
+    QTest::newRow("digit on blank closes only") << 0 << chr << int('5') << 4 << true << false << "";
     QTest::newRow("digit 0 gives trigger") << 0 << chr << int('0') << 9 << true << true << "e";
-    QTest::newRow("character space does nothing") << 3 << chr << int(' ') << 3 << false << false
-                                                  << "";
+    QTest::newRow("character space does nothing")
+        << 3 << chr << int(' ') << 3 << false << false << "";
     QTest::newRow("Escape closes") << 3 << chr << 0x1B << 3 << true << false << "";
     QTest::newRow("letter closes") << 3 << chr << int('a') << 3 << true << false << "";
     QTest::newRow("Up does nothing") << 3 << other << 0 << 3 << false << false << "";

@@ -1,10 +1,10 @@
+#include <QTemporaryDir>
+#include <QTest>
+
 #include "settings.h"
 #include "table_rebuild.h"
 #include "textfile.h"
 #include "trigger_tables.h"
-
-#include <QTemporaryDir>
-#include <QTest>
 
 using Units = QList<int>;
 Q_DECLARE_METATYPE(Units)
@@ -86,25 +86,24 @@ void tst_TriggerTables::entryOfLine_data()
                                       << Units{'"', 0x201C, 0x201D, 0, 0, 0, 0, 0, 0, 0, 0};
     QTest::newRow("four-character trigger is a code")
         << "\"00E9\",\"0301\",,,,,,,," << Units{0xE9, 0x301, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-    QTest::newRow("two characters: first one") << "ab,00E9,,,,,,,,"
-                                               << Units{'a', 0xE9, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-    QTest::newRow("three characters: first one") << "xyz,00E9,,,,,,,,"
-                                                 << Units{'x', 0xE9, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    QTest::newRow("two characters: first one")
+        << "ab,00E9,,,,,,,," << Units{'a', 0xE9, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    QTest::newRow("three characters: first one")
+        << "xyz,00E9,,,,,,,," << Units{'x', 0xE9, 0, 0, 0, 0, 0, 0, 0, 0, 0};
     QTest::newRow("empty slot keeps its place")
-        << "a,00E0,,00E2,,,,,,00E4"
-        << Units{'a', 0xE0, 0, 0xE2, 0, 0, 0, 0, 0, 0xE4, 0};
-    QTest::newRow("lower-case candidates") << "e,00e9,00ea,,,,,,,"
-                                           << Units{'e', 0xE9, 0xEA, 0, 0, 0, 0, 0, 0, 0, 0};
+        << "a,00E0,,00E2,,,,,,00E4" << Units{'a', 0xE0, 0, 0xE2, 0, 0, 0, 0, 0, 0xE4, 0};
+    QTest::newRow("lower-case candidates")
+        << "e,00e9,00ea,,,,,,," << Units{'e', 0xE9, 0xEA, 0, 0, 0, 0, 0, 0, 0, 0};
     QTest::newRow("other lengths are empty slots")
-        << "e,E9,000E9,00E8,,,,,,"
-        << Units{'e', 0, 0, 0xE8, 0, 0, 0, 0, 0, 0, 0};
+        << "e,E9,000E9,00E8,,,,,," << Units{'e', 0, 0, 0xE8, 0, 0, 0, 0, 0, 0, 0};
     QTest::newRow("nine fields ignored") << "e,00E9,,,,,,," << none;
     QTest::newRow("eleven fields ignored") << "e,00E9,,,,,,,,," << none;
     QTest::newRow("trailing comma after tenth") << "e,00E9,,,,,,,,00E8," << none;
     QTest::newRow("empty trigger ignored") << "\"\",00E9,,,,,,,," << none;
-    QTest::newRow("new line of the editor") << "\"q\",,,,,,,,," << Units{'q', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-    QTest::newRow("blank candidate kept") << "q,0020,,,,,,,,"
-                                          << Units{'q', 0x20, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    QTest::newRow("new line of the editor")
+        << "\"q\",,,,,,,,," << Units{'q', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    QTest::newRow("blank candidate kept")
+        << "q,0020,,,,,,,," << Units{'q', 0x20, 0, 0, 0, 0, 0, 0, 0, 0, 0};
     QTest::newRow("empty line") << "" << none;
 }
 
@@ -140,9 +139,12 @@ void tst_TriggerTables::badCodeSkipped_data()
 {
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("value");
-    QTest::newRow("trigger") << "00G9,00E9,,,,,,,," << "00G9";
-    QTest::newRow("first candidate") << "e,00E9,zzzz,,,,,,," << "zzzz";
-    QTest::newRow("last candidate") << "e,00E9,,,,,,,,0x12" << "0x12";
+    QTest::newRow("trigger") << "00G9,00E9,,,,,,,,"
+                             << "00G9";
+    QTest::newRow("first candidate") << "e,00E9,zzzz,,,,,,,"
+                                     << "zzzz";
+    QTest::newRow("last candidate") << "e,00E9,,,,,,,,0x12"
+                                    << "0x12";
 }
 
 void tst_TriggerTables::badCodeSkipped()
@@ -252,8 +254,7 @@ void tst_TriggerTables::loadFromFolder()
     QVERIFY(WriteFileBytes(folder + "/DBVelmor.csv",
                            "\xEF\xBB\xBF" + dbLines().join("\r\n").toUtf8() + "\r\n")
                 .ok);
-    const CandidateTablesLoad load =
-        LoadCandidateTables(folder, "CandVelmor.csv", "DBVelmor.csv");
+    const CandidateTablesLoad load = LoadCandidateTables(folder, "CandVelmor.csv", "DBVelmor.csv");
     QVERIFY(load.issues.isEmpty());
     QCOMPARE(load.tables.table.count(), 3);
     QCOMPARE(load.tables.table.entries[0], entry({'e', 0xE9, 0xE8}));
@@ -334,25 +335,25 @@ void tst_TriggerTables::rebuildMoments_data()
 
     const QString f = m_dir.filePath("moments");
     QTest::newRow("symbol editor, nothing saved") << false << QStringList{} << false << false;
-    QTest::newRow("symbol editor, phonetic db") << false << QStringList{f + "/DBPhonet.csv"}
-                                                << true << false;
-    QTest::newRow("symbol editor, letter db") << false << QStringList{f + "/DBVelmor.csv"}
-                                              << false << true;
+    QTest::newRow("symbol editor, phonetic db")
+        << false << QStringList{f + "/DBPhonet.csv"} << true << false;
+    QTest::newRow("symbol editor, letter db")
+        << false << QStringList{f + "/DBVelmor.csv"} << false << true;
     QTest::newRow("symbol editor, both")
         << false << QStringList{f + "/DBVelmor.csv", f + "/DBPhonet.csv"} << true << true;
-    QTest::newRow("symbol editor, other db") << false << QStringList{f + "/DBFrench.csv"}
-                                             << false << false;
+    QTest::newRow("symbol editor, other db")
+        << false << QStringList{f + "/DBFrench.csv"} << false << false;
     QTest::newRow("symbol editor, other folder")
         << false << QStringList{m_dir.filePath("elsewhere/DBPhonet.csv")} << false << false;
-    QTest::newRow("symbol editor, candidate file") << false << QStringList{f + "/CandAll.csv"}
-                                                   << false << false;
+    QTest::newRow("symbol editor, candidate file")
+        << false << QStringList{f + "/CandAll.csv"} << false << false;
     QTest::newRow("case differs") << false << QStringList{f + "/dbphonet.csv"} << false << false;
-    QTest::newRow("candidate editor, phonetic") << true << QStringList{f + "/CandAll.csv"}
-                                                << true << false;
-    QTest::newRow("candidate editor, letter") << true << QStringList{f + "/CandVelmor.csv"}
-                                              << false << true;
-    QTest::newRow("candidate editor, db file") << true << QStringList{f + "/DBVelmor.csv"}
-                                               << false << false;
+    QTest::newRow("candidate editor, phonetic")
+        << true << QStringList{f + "/CandAll.csv"} << true << false;
+    QTest::newRow("candidate editor, letter")
+        << true << QStringList{f + "/CandVelmor.csv"} << false << true;
+    QTest::newRow("candidate editor, db file")
+        << true << QStringList{f + "/DBVelmor.csv"} << false << false;
 }
 
 void tst_TriggerTables::rebuildMoments()
@@ -368,9 +369,9 @@ void tst_TriggerTables::rebuildMoments()
     QVERIFY(WriteAnsiFile(folder + "/CandAll.csv", {"A,0251,,,,,,,,"}).ok);
     Settings settings;
     TriggerInputStates states;
-    const TableRebuild r =
-        candidateEditor ? RebuildAfterCandidateEditor(states, saved, folder, settings)
-                        : RebuildAfterSymbolEditor(states, saved, folder, settings);
+    const TableRebuild r = candidateEditor
+                               ? RebuildAfterCandidateEditor(states, saved, folder, settings)
+                               : RebuildAfterSymbolEditor(states, saved, folder, settings);
     QCOMPARE(r.phonetic, phonetic);
     QCOMPARE(r.letter, letter);
     QCOMPARE(states.phonetic.tables.table.count(), phonetic ? 1 : 0);
