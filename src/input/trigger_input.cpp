@@ -9,11 +9,11 @@ bool IsInsertTarget(int value)
     return (value >= 0 && value <= 4) || value == 14;
 }
 
-QString SlotText(const CandidateSlots &slots, int slot)
+QString SlotText(const CandidateSlots &offered, int slot)
 {
-    if (slot < 0 || slot >= int(slots.size()) || IsBlankUnit(slots[slot]))
+    if (slot < 0 || slot >= int(offered.size()) || IsBlankUnit(offered[slot]))
         return QString();
-    return QString(QChar(slots[slot]));
+    return QString(QChar(offered[slot]));
 }
 
 QString SlotNumberLabel(int slot)
@@ -24,7 +24,7 @@ QString SlotNumberLabel(int slot)
 void InitTriggerInputStates(TriggerInputStates &states, const Settings &settings)
 {
     for (TriggerInputState *s : {&states.letter, &states.phonetic}) {
-        s->slots.fill(0);
+        s->candidateSlots.fill(0);
         s->target = InsertTarget::MainPad;
         s->candidateFontSize = CandidateFontSize;
     }
@@ -67,14 +67,14 @@ bool anyNonBlank(const TriggerEntry &entry)
 
 bool FindCandidates(TriggerInputState &state, char16_t c)
 {
-    state.slots.fill(0);
+    state.candidateSlots.fill(0);
     if (state.triggerRevival)
-        state.slots[9] = c;
+        state.candidateSlots[9] = c;
     const TriggerEntry *entry = firstEntry(state.tables.table, c);
     if (!entry)
         return false;
     for (int n = 1; n <= 9; ++n)
-        state.slots[n - 1] = entry->units[n];
+        state.candidateSlots[n - 1] = entry->units[n];
     return anyNonBlank(*entry);
 }
 
@@ -84,17 +84,17 @@ bool HasCandidates(const CandidateTables &tables, char16_t c)
     return entry && anyNonBlank(*entry);
 }
 
-QString SingleCandidate(const CandidateSlots &slots)
+QString SingleCandidate(const CandidateSlots &offered)
 {
     int found = -1;
-    for (int i = 0; i < int(slots.size()); ++i) {
-        if (IsBlankUnit(slots[i]))
+    for (int i = 0; i < int(offered.size()); ++i) {
+        if (IsBlankUnit(offered[i]))
             continue;
         if (found >= 0)
             return QString();
         found = i;
     }
-    return found >= 0 ? QString(QChar(slots[found])) : QString();
+    return found >= 0 ? QString(QChar(offered[found])) : QString();
 }
 
 TypingDecision OfferCandidates(const TriggerInputState &state, InputChannel channel)
@@ -103,7 +103,7 @@ TypingDecision OfferCandidates(const TriggerInputState &state, InputChannel chan
     d.channel = channel;
     d.window = WindowOfChannel(channel);
     if (state.oneInput) {
-        const QString single = SingleCandidate(state.slots);
+        const QString single = SingleCandidate(state.candidateSlots);
         if (!single.isEmpty()) {
             d.action = TypingAction::InsertDirectly;
             d.text = single;
@@ -292,7 +292,7 @@ CapsPushBack BandWindowClosing(InsertTarget letterTarget, bool capsLockOn)
     return p;
 }
 
-CandidateKeyResult CandidateWindowKey(const CandidateSlots &slots, int selected, CandidateKey key,
+CandidateKeyResult CandidateWindowKey(const CandidateSlots &offered, int selected, CandidateKey key,
                                       char16_t c)
 {
     CandidateKeyResult r;
@@ -301,7 +301,7 @@ CandidateKeyResult CandidateWindowKey(const CandidateSlots &slots, int selected,
     case CandidateKey::Enter:
         r.close = true;
         r.insert = true;
-        r.text = SlotText(slots, r.selected);
+        r.text = SlotText(offered, r.selected);
         return r;
     case CandidateKey::Space:
     case CandidateKey::Right:
@@ -319,7 +319,7 @@ CandidateKeyResult CandidateWindowKey(const CandidateSlots &slots, int selected,
         return r;
     if (c >= u'0' && c <= u'9') {
         r.selected = c == u'0' ? 9 : c - u'1';
-        r.text = SlotText(slots, r.selected);
+        r.text = SlotText(offered, r.selected);
         r.insert = !r.text.isEmpty();
         r.close = true;
         return r;

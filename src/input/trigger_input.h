@@ -37,7 +37,7 @@ inline bool IsBlankUnit(char16_t c)
     return c <= 0x20;
 }
 // The one-character text of a non-blank slot, the empty text of a blank one.
-QString SlotText(const CandidateSlots &slots, int slot);
+QString SlotText(const CandidateSlots &offered, int slot);
 // The cell label of a slot: "1" … "9" for slots 0 to 8, "0" for slot 9.
 QString SlotNumberLabel(int slot);
 
@@ -46,7 +46,7 @@ inline constexpr int CandidateFontSize = 21; // points, glyphs of the candidate 
 struct TriggerInputState
 {
     CandidateTables tables;
-    CandidateSlots slots{};
+    CandidateSlots candidateSlots{};
     bool triggerRevival = false; // GaTriRevFlg / PhTriRevFlg
     bool oneInput = false;       // GaOneInpFlg / PhOneInpFlg
     InsertTarget target = InsertTarget::MainPad;
@@ -83,7 +83,7 @@ inline bool HasCandidates(const TriggerInputState &state, char16_t c)
     return HasCandidates(state.tables, c);
 }
 // The text of the only non-blank slot (slot 9 included), else empty.
-QString SingleCandidate(const CandidateSlots &slots);
+QString SingleCandidate(const CandidateSlots &offered);
 
 // TBandFrm (action DispBand) for letters, TCandFrm (action DispCand) for phonetic symbols.
 enum class CandidateWindow { Band, Cand };
@@ -223,5 +223,5 @@ struct CandidateKeyResult
 // key-down of Enter, Space, Right, Left; Character with the typed character c (Escape
 // included); Other for keys without a character. The character space after its key-down
 // does nothing more.
-CandidateKeyResult CandidateWindowKey(const CandidateSlots &slots, int selected, CandidateKey key,
+CandidateKeyResult CandidateWindowKey(const CandidateSlots &offered, int selected, CandidateKey key,
                                       char16_t c = 0);

@@ -139,9 +139,9 @@ void tst_TriggerInput::findCandidates()
     TriggerInputState state;
     state.tables = sampleTables();
     state.triggerRevival = revival;
-    state.slots.fill(0x41); // whatever the last lookup left
+    state.candidateSlots.fill(0x41); // whatever the last lookup left
     QCOMPARE(FindCandidates(state, char16_t(c)), result);
-    QCOMPARE(slotsOf(state.slots), slots);
+    QCOMPARE(slotsOf(state.candidateSlots), slots);
     QCOMPARE(HasCandidates(state, char16_t(c)), result);
 }
 
@@ -150,10 +150,10 @@ void tst_TriggerInput::hasCandidatesKeepsSlots()
     TriggerInputState state;
     state.tables = sampleTables();
     QVERIFY(FindCandidates(state, 's'));
-    const CandidateSlots before = state.slots;
+    const CandidateSlots before = state.candidateSlots;
     QVERIFY(HasCandidates(state, 'e'));
     QVERIFY(!HasCandidates(state, 'q'));
-    QCOMPARE(state.slots, before);
+    QCOMPARE(state.candidateSlots, before);
     // Empty tables: nothing is a trigger.
     QVERIFY(!HasCandidates(CandidateTables(), 'e'));
 }
@@ -323,7 +323,7 @@ void tst_TriggerInput::typeCharacter()
         QCOMPARE(int(d.channel), channel);
         QCOMPARE(d.window, WindowOfChannel(InputChannel(channel)));
         QCOMPARE(int(states.channel(InputChannel(channel)).target), target);
-        QVERIFY(!IsBlankUnit(states.channel(d.channel).slots[0]));
+        QVERIFY(!IsBlankUnit(states.channel(d.channel).candidateSlots[0]));
     } else {
         QCOMPARE(states.letter.target, InsertTarget::MainPad);
         QCOMPARE(states.phonetic.target, InsertTarget::MainPad);
@@ -335,15 +335,15 @@ void tst_TriggerInput::typingSetsOnlyItsChannel()
     // A trigger in the phonetic field of the registration dialog goes to that field,
     // not to the main window's phonetic line, and leaves the letter channel alone.
     TriggerInputStates states = sampleStates();
-    states.letter.slots.fill(0x61);
+    states.letter.candidateSlots.fill(0x61);
     const TypingDecision d =
         TypeCharacter(states, {TriggerField::RegisterPhonetic}, QStringView(u"e"));
     QCOMPARE(d.action, TypingAction::ShowCandidateWindow);
     QCOMPARE(d.window, CandidateWindow::Cand);
     QCOMPARE(states.phonetic.target, InsertTarget::RegisterDialog);
     QCOMPARE(FieldOfTarget(d.channel, states.phonetic.target), TriggerField::RegisterPhonetic);
-    QCOMPARE(states.phonetic.slots[0], char16_t(0x259));
-    QCOMPARE(states.letter.slots[0], char16_t(0x61));
+    QCOMPARE(states.phonetic.candidateSlots[0], char16_t(0x259));
+    QCOMPARE(states.letter.candidateSlots[0], char16_t(0x61));
     QCOMPARE(states.letter.target, InsertTarget::MainPad);
 }
 
@@ -581,14 +581,14 @@ void tst_TriggerInput::flagsFromSettings()
 {
     Settings settings; // start values: letter revival on, the rest off
     TriggerInputStates states;
-    states.letter.slots.fill(1);
+    states.letter.candidateSlots.fill(1);
     states.phonetic.target = InsertTarget::LineWindow;
     InitTriggerInputStates(states, settings);
     QVERIFY(states.letter.triggerRevival);
     QVERIFY(!states.letter.oneInput);
     QVERIFY(!states.phonetic.triggerRevival);
     QVERIFY(!states.phonetic.oneInput);
-    QCOMPARE(states.letter.slots, CandidateSlots{});
+    QCOMPARE(states.letter.candidateSlots, CandidateSlots{});
     QCOMPARE(states.phonetic.target, InsertTarget::MainPad);
     QCOMPARE(states.letter.candidateFontSize, 21);
     QCOMPARE(states.phonetic.candidateFontSize, 21);
