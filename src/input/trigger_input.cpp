@@ -203,13 +203,16 @@ std::optional<TriggerField> FieldOfTarget(InputChannel channel, InsertTarget tar
     return std::nullopt;
 }
 
-TypingDecision TypeCharacter(TriggerInputStates &states, const FieldState &field, QStringView typed)
+TypingDecision TypeCharacter(TriggerInputStates &states, const FieldState &field, QStringView typed,
+                             Qt::KeyboardModifiers modifiers)
 {
     TypingDecision normal;
-    if (typed.size() != 1)
+    constexpr Qt::KeyboardModifiers shortcut =
+        Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    if (typed.size() != 1 || (modifiers & shortcut))
         return normal;
     const char16_t c = typed[0].unicode();
-    if (c == u'\r' || c == u'\n') {
+    if (c == u'\r') {
         if (field.field == TriggerField::SearchField) {
             normal.action = TypingAction::StartSearch;
             return normal;

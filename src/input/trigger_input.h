@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QStringView>
+#include <Qt>
 
 #include <array>
 #include <optional>
@@ -158,9 +159,11 @@ InsertTarget TargetOfField(TriggerField field);
 std::optional<TriggerField> FieldOfTarget(InputChannel channel, InsertTarget target);
 
 // A character event of a field: typed is QKeyEvent::text() (input method off in these
-// fields). Enter arrives as "\r". Only a text of exactly one code unit is looked up.
-TypingDecision TypeCharacter(TriggerInputStates &states, const FieldState &field,
-                             QStringView typed);
+// fields), modifiers its modifiers. Enter arrives as "\r". Only a text of exactly one
+// code unit is looked up. With Ctrl, Alt or Meta held the key is a shortcut, not a
+// character, and types normally (Alt+E on X11 carries the text "e").
+TypingDecision TypeCharacter(TriggerInputStates &states, const FieldState &field, QStringView typed,
+                             Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
 // The result of putting a candidate into a field's text.
 struct TextEdit

@@ -77,6 +77,8 @@ private Q_SLOTS:
     void typeCharacter_data();
     void typeCharacter();
     void typingSetsOnlyItsChannel();
+    void shortcutsAreNoCharacters_data();
+    void shortcutsAreNoCharacters();
     void fieldOfTarget_data();
     void fieldOfTarget();
     void insertCandidate_data();
@@ -293,6 +295,8 @@ void tst_TriggerInput::typeCharacter_data()
         InsertTarget::SearchField);
     row("search, japanese column", TriggerField::SearchField, 3, kb, "e", normal, L,
         InsertTarget::SearchField);
+    row("search, line feed is no Enter", TriggerField::SearchField, 0, kb, "\n", normal, L,
+        InsertTarget::SearchField);
     row("search, Enter searches", TriggerField::SearchField, 3, kb, "\r",
         int(TypingAction::StartSearch), L, InsertTarget::SearchField);
     row("line window, keyboard page", TriggerField::LineWindowField, 0, kb, "e", window, L,
@@ -345,6 +349,32 @@ void tst_TriggerInput::typingSetsOnlyItsChannel()
     QCOMPARE(states.phonetic.candidateSlots[0], char16_t(0x259));
     QCOMPARE(states.letter.candidateSlots[0], char16_t(0x61));
     QCOMPARE(states.letter.target, InsertTarget::MainPad);
+}
+
+void tst_TriggerInput::shortcutsAreNoCharacters_data()
+{
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("offered");
+    QTest::newRow("none") << int(Qt::NoModifier) << true;
+    QTest::newRow("shift") << int(Qt::ShiftModifier) << true;
+    QTest::newRow("keypad") << int(Qt::KeypadModifier) << true;
+    QTest::newRow("alt") << int(Qt::AltModifier) << false;
+    QTest::newRow("control") << int(Qt::ControlModifier) << false;
+    QTest::newRow("meta") << int(Qt::MetaModifier) << false;
+}
+
+void tst_TriggerInput::shortcutsAreNoCharacters()
+{
+    QFETCH(int, modifiers);
+    QFETCH(bool, offered);
+    TriggerInputStates states = sampleStates();
+    const TypingDecision d = TypeCharacter(states, {TriggerField::MainPad}, QStringView(u"e"),
+                                           Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(d.consumed(), offered);
+    // Ctrl+Enter in the search field is no Enter either.
+    const TypingDecision enter = TypeCharacter(
+        states, {TriggerField::SearchField}, QStringView(u"\r"), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(enter.action == TypingAction::StartSearch, offered);
 }
 
 void tst_TriggerInput::fieldOfTarget_data()
