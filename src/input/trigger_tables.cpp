@@ -51,6 +51,11 @@ QString TablePath(const QString &tableFolder, const QString &fileName)
     return QDir(tableFolder).filePath(fileName);
 }
 
+bool IsCandidateOrderFile(const QStringList &lines)
+{
+    return !lines.isEmpty() && SplitCommaText(lines.first()).size() == 10;
+}
+
 TriggerTable BuildTriggerTable(const QStringList &lines, const QString &path, TableIssues *issues)
 {
     TriggerTable table;

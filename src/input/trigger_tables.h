@@ -67,6 +67,10 @@ inline constexpr char16_t LetterSymbolFile[] = u"DBVelmor.csv";
 // The path of a table file name relative to the table folder (an absolute name stays).
 QString TablePath(const QString &tableFolder, const QString &fileName);
 
+// The candidate-order editor's test of a file: its first line splits into exactly 10
+// fields. The table build takes every valid line without this test.
+bool IsCandidateOrderFile(const QStringList &lines);
+
 // Builds the trigger table from the lines of a candidate-order file.
 TriggerTable BuildTriggerTable(const QStringList &lines, const QString &path = QString(),
                                TableIssues *issues = nullptr);

@@ -54,6 +54,8 @@ private Q_SLOTS:
     void entryOfLine_data();
     void entryOfLine();
     void oneEntryPerLine();
+    void recognition_data();
+    void recognition();
     void badCodeSkipped_data();
     void badCodeSkipped();
     void distinctCandidates();
@@ -133,6 +135,23 @@ void tst_TriggerTables::oneEntryPerLine()
     QCOMPARE(table.entries[1], entry({'a', 0xE1}));
     for (int i = 2; i < 6; ++i)
         QCOMPARE(table.entries[i], TriggerEntry());
+}
+
+void tst_TriggerTables::recognition_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("editor line") << QStringList{"\"q\",,,,,,,,,"} << true;
+    QTest::newRow("symbol database") << QStringList{"Group,0,\"a\""} << false;
+    QTest::newRow("first line decides") << QStringList{"x", "a,00E0,,,,,,,,"} << false;
+    QTest::newRow("empty file") << QStringList{} << false;
+}
+
+void tst_TriggerTables::recognition()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(bool, accepted);
+    QCOMPARE(IsCandidateOrderFile(lines), accepted);
 }
 
 void tst_TriggerTables::badCodeSkipped_data()
