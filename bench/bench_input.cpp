@@ -203,6 +203,31 @@ void BM_TypeCharacterPad(benchmark::State &state)
 }
 BENCHMARK(BM_TypeCharacterPad);
 
+// Both sets from a real table folder (VELMOR_BENCH_TABLES, e.g. build/share/.../Tbl).
+void BM_LoadTableFolder(benchmark::State &state, const QString &folder)
+{
+    for (auto _ : state) {
+        CandidateTablesLoad letter = LoadCandidateTables(folder, "CandVelmor.csv", "DBVelmor.csv");
+        CandidateTablesLoad phonetic = LoadCandidateTables(folder, "CandAll.csv", "DBPhonet.csv");
+        benchmark::DoNotOptimize(letter.tables.names.data());
+        benchmark::DoNotOptimize(phonetic.tables.names.data());
+        state.counters["letterLines"] = letter.tables.table.count();
+        state.counters["phoneticLines"] = phonetic.tables.table.count();
+    }
+}
+
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char **argv)
+{
+    const QString folder = qEnvironmentVariable("VELMOR_BENCH_TABLES");
+    if (!folder.isEmpty())
+        benchmark::RegisterBenchmark("BM_LoadTableFolder", BM_LoadTableFolder, folder)
+            ->Unit(benchmark::kMillisecond);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,6 +1,8 @@
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "hexcode.h"
 #include "settings.h"
 #include "table_rebuild.h"
 #include "textfile.h"
@@ -61,6 +63,7 @@ private Q_SLOTS:
     void distinctCandidates();
     void nameList();
     void nameListSkipsBadAux();
+    void nameListMatchesSearchPerCandidate();
     void symbolNameOf_data();
     void symbolNameOf();
     void loadFromFolder();
@@ -234,6 +237,54 @@ void tst_TriggerTables::nameListSkipsBadAux()
     QCOMPARE(issues[0].value, QString("one"));
     QCOMPARE(issues[1].lineNumber, 3);
     QCOMPARE(issues[1].value, QString());
+}
+
+void tst_TriggerTables::nameListMatchesSearchPerCandidate()
+{
+    // The single pass gives what one FindSymbolByCode per candidate, in collection order,
+    // gives: duplicates, lower-case codes, Group lines and junk mixed in.
+    QRandomGenerator random(4711);
+    for (int round = 0; round < 20; ++round) {
+        QStringList db;
+        for (int i = 0; i < 60; ++i) {
+            const int code = 0xE0 + int(random.bounded(40));
+            QString codeText = CodeText(char16_t(code));
+            if (random.bounded(8) == 0)
+                codeText = codeText.toLower();
+            switch (random.bounded(10)) {
+            case 0:
+                db.append(QStringLiteral("Group,%1,\"g\"").arg(i));
+                break;
+            case 1:
+                db.append(QStringLiteral("0,\"%1\",\"five\",\"fields\",\"0\"").arg(codeText));
+                break;
+            default:
+                db.append(QStringLiteral("%1,\"%2\",\"EN %3\",\"JA %3\",\"%4\",\"N %3\"")
+                              .arg(i % 3)
+                              .arg(codeText)
+                              .arg(i)
+                              .arg(i % 3));
+            }
+        }
+        TriggerTable table;
+        for (int e = 0; e < 8; ++e) {
+            TriggerEntry t;
+            t.units[0] = char16_t('a' + e);
+            for (int n = 1; n <= 9; ++n)
+                t.units[n] = random.bounded(3) == 0 ? 0 : char16_t(0xE0 + random.bounded(48));
+            table.entries.append(t);
+        }
+
+        QList<TUnicodeDB> expected;
+        const QList<char16_t> candidates = DistinctCandidates(table);
+        for (char16_t c : candidates) {
+            SymbolNames n;
+            if (FindSymbolByCode(db, c, &n))
+                expected.append({c, n.japaneseName, n.englishName, n.aux.toInt(), n.notes});
+        }
+        expected.resize(candidates.size());
+        QCOMPARE(BuildNameList(table, db), expected);
+    }
 }
 
 void tst_TriggerTables::symbolNameOf_data()
