@@ -1,5 +1,7 @@
 #include "candidate_window.h"
 
+#include <algorithm>
+
 #include "hexcode.h"
 
 QPoint CandidateWindowPosition(const QRect &fieldRect, const QPoint &caret, int screenWidth)
@@ -43,4 +45,40 @@ CandidateLabels CandidateLabelTexts(const CandidateSlots &offered, int selected,
         labels.code = QStringLiteral("コード値： ") + code;
     }
     return labels;
+}
+
+CandidateKeyResult CandidateWindowKey(const CandidateSlots &offered, int selected, CandidateKey key,
+                                      char16_t c)
+{
+    CandidateKeyResult r;
+    r.selected = std::clamp(selected, 0, 9);
+    switch (key) {
+    case CandidateKey::Enter:
+        r.close = true;
+        r.insert = true;
+        r.text = SlotText(offered, r.selected);
+        return r;
+    case CandidateKey::Space:
+    case CandidateKey::Right:
+        r.selected = (r.selected + 1) % 10;
+        return r;
+    case CandidateKey::Left:
+        r.selected = (r.selected + 9) % 10;
+        return r;
+    case CandidateKey::Other:
+        return r;
+    case CandidateKey::Character:
+        break;
+    }
+    if (c == u' ')
+        return r;
+    if (c >= u'0' && c <= u'9') {
+        r.selected = c == u'0' ? 9 : c - u'1';
+        r.text = SlotText(offered, r.selected);
+        r.insert = !r.text.isEmpty();
+        r.close = true;
+        return r;
+    }
+    r.close = true;
+    return r;
 }

@@ -33,3 +33,19 @@ struct CandidateLabels
 };
 CandidateLabels CandidateLabelTexts(const CandidateSlots &offered, int selected,
                                     const QList<TUnicodeDB> &names, bool englishNames);
+
+// The keys of an open candidate window.
+enum class CandidateKey { Enter, Space, Right, Left, Character, Other };
+struct CandidateKeyResult
+{
+    int selected = 0;
+    bool close = false;
+    bool insert = false; // call InsertCandidate with text
+    QString text;
+    bool operator==(const CandidateKeyResult &) const = default;
+};
+// key-down of Enter, Space, Right, Left; Character with the typed character c (Escape
+// included); Other for keys without a character. The character space after its key-down
+// does nothing more.
+CandidateKeyResult CandidateWindowKey(const CandidateSlots &offered, int selected, CandidateKey key,
+                                      char16_t c = 0);

@@ -1,6 +1,10 @@
+#include <QTemporaryDir>
 #include <QTest>
 
+#include "candidate_window.h"
 #include "settings.h"
+#include "table_rebuild.h"
+#include "textfile.h"
 #include "trigger_input.h"
 
 using Slots = QList<int>;
@@ -89,6 +93,7 @@ private Q_SLOTS:
     void candidateWindowKey_data();
     void candidateWindowKey();
     void flagsFromSettings();
+    void fromFilesToInsertion();
 };
 
 void tst_TriggerInput::insertTargetValues()
@@ -630,6 +635,44 @@ void tst_TriggerInput::flagsFromSettings()
     QVERIFY(settings.GaTriRevFlg);
     QVERIFY(settings.PhTriRevFlg);
     QVERIFY(!settings.PhOneInpFlg);
+}
+
+void tst_TriggerInput::fromFilesToInsertion()
+{
+    // Table files as the editors write them, loaded at start, a double quote typed in the
+    // pad, the third candidate chosen with its digit and put at the caret.
+    QTemporaryDir dir;
+    QVERIFY(WriteAnsiFile(dir.filePath("CandVelmor.csv"),
+                          {"\"0022\",\"201C\",\"201D\",\"00AB\",\"\",\"\",\"\",\"\",\"\",\"\"",
+                           "\"@\",,,,,,,,,"})
+                .ok);
+    QVERIFY(WriteAnsiFile(dir.filePath("DBVelmor.csv"),
+                          {"Group,0,\"引用符\"",
+                           "0,\"00AB\",\"LEFT-POINTING DOUBLE ANGLE QUOTATION MARK\",\"左ギュメ\","
+                           "\"0\",\"\""})
+                .ok);
+    Settings settings;
+    TriggerInputStates states;
+    InitTriggerInputStates(states, settings);
+    QVERIFY(LoadTablesAtStart(states, dir.path(), settings).issues.isEmpty());
+
+    QCOMPARE(TypeCharacter(states, {TriggerField::MainPad}, QStringView(u"@")).action,
+             TypingAction::TypeNormally);
+    const TypingDecision d = TypeCharacter(states, {TriggerField::MainPad}, QStringView(u"\""));
+    QCOMPARE(d.action, TypingAction::ShowCandidateWindow);
+    QCOMPARE(d.window, CandidateWindow::Band);
+    QCOMPARE(states.letter.candidateSlots[9], char16_t('"'));
+    QCOMPARE(SymbolNameOf(states.letter.tables.names, states.letter.candidateSlots[2],
+                          SymbolNameKind::Japanese),
+             QString::fromUtf8("左ギュメ"));
+
+    const CandidateKeyResult key =
+        CandidateWindowKey(states.letter.candidateSlots, 0, CandidateKey::Character, '3');
+    QVERIFY(key.insert && key.close);
+    QCOMPARE(FieldOfTarget(d.channel, states.letter.target), TriggerField::MainPad);
+    const TextEdit edit = InsertCandidate(u"Il dit bonjour", 7, 0, 7, key.text);
+    QCOMPARE(edit.text, QString::fromUtf8("Il dit «bonjour"));
+    QCOMPARE(edit.caret, 8);
 }
 
 QTEST_APPLESS_MAIN(tst_TriggerInput)
