@@ -146,13 +146,16 @@ ForeignWindowId X11WindowSystem::activeWindow() const
     }
     if (focused == None || focused == PointerRoot || focused == root)
         return 0;
+    // The top-level window that holds the focused child.
     Window sane = 0;
     {
         ErrorTrap trap(display);
         if (xdo_get_focused_window_sane(m_xdo, &sane) != XDO_SUCCESS || trap.failed())
-            sane = focused;
+            sane = 0;
     }
-    return sane == root ? 0 : ForeignWindowId(sane);
+    if (sane == 0 || sane == root)
+        sane = focused;
+    return ForeignWindowId(sane);
 }
 
 QString X11WindowSystem::windowTitle(ForeignWindowId window) const
