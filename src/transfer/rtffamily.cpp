@@ -35,7 +35,8 @@ QString RtfFamilyWordFromTables(QByteArrayView os2, QByteArrayView post)
     int familyClass = 0;
     int panoseFamily = 0, panoseSerif = 0, panoseProportion = 0;
     if (hasOs2) {
-        familyClass = int(byteAt(os2, FamilyClassOffset)); // the class ID; the low byte is the subclass
+        familyClass =
+            int(byteAt(os2, FamilyClassOffset)); // the class ID; the low byte is the subclass
         panoseFamily = int(byteAt(os2, PanoseOffset));
         panoseSerif = int(byteAt(os2, PanoseOffset + 1));
         panoseProportion = int(byteAt(os2, PanoseOffset + 3));
@@ -69,7 +70,7 @@ QString RtfFamilyWordFromTables(QByteArrayView os2, QByteArrayView post)
         return QStringLiteral("froman");
     case 8:
         return QStringLiteral("fswiss");
-    case 9: // ornamentals
+    case 9:  // ornamentals
     case 12: // symbolic
         return QStringLiteral("fdecor");
     case 10:

@@ -1,10 +1,10 @@
 #include "transfercontent.h"
 
+#include <QMimeData>
+
 #include "settings.h"
 #include "textfile.h"
 #include "transferencodings.h"
-
-#include <QMimeData>
 
 QString TransferSourceText(QStringView editorText)
 {
@@ -66,15 +66,15 @@ TransferContent TransferContentFor(TransferMode mode, const TransferFields &fiel
     case TransferPadRich:
     case TransferPadRichII:
         c.plainText = plainFlavour(c.sourceText);
-        c.rtf = RtfDocumentBytes(BuildRtfDocument(0, settings.UsrMainFontSize, c.sourceText,
-                                                  settings.UsrMainFont));
+        c.rtf = RtfDocumentBytes(
+            BuildRtfDocument(0, settings.UsrMainFontSize, c.sourceText, settings.UsrMainFont));
         if (mode == TransferPadRichII)
             c.rtf.append("\r\n");
         break;
     case TransferPhoneticRich:
         c.plainText = plainFlavour(c.sourceText);
-        c.rtf = RtfDocumentBytes(BuildRtfDocument(0, settings.UsrSubFontSize, c.sourceText,
-                                                  settings.UsrSubFont));
+        c.rtf = RtfDocumentBytes(
+            BuildRtfDocument(0, settings.UsrSubFontSize, c.sourceText, settings.UsrSubFont));
         break;
     case TransferPadHexRefs:
     case TransferPhoneticHexRefs:
@@ -112,16 +112,14 @@ TransferContent PrepareTransfer(TransferMode mode, const TransferFields &fields,
         return TransferContentFor(mode, fields, settings);
 
     TransferContent c = TransferContentFor(mode, fields, settings);
-    const WriteResult written = WriteWorkRtf(sysFolder, 0, settings.UsrMainFontSize,
-                                             c.sourceText, settings.UsrMainFont);
-    QString failure = written.errorMessage;
-    QByteArray loaded;
-    if (written.ok && ReadFileBytes(WorkRtfPath(sysFolder), &loaded, &failure)) {
-        c.rtf = loaded;
+    // The content of mode 4 already is the document with its CR LF, byte for byte
+    // what WriteWorkRtf writes; the file is replaced whole or not at all, so what was
+    // written is what loading it gives.
+    const WriteResult result = WriteFileBytes(WorkRtfPath(sysFolder), c.rtf);
+    if (result.ok)
         return c;
-    }
     if (errorMessage)
-        *errorMessage = failure;
+        *errorMessage = result.errorMessage;
     return TransferContentFor(TransferPadRich, fields, settings);
 }
 

@@ -4,10 +4,10 @@
 // and selection flags.
 #pragma once
 
-#include "transfermode.h"
-
 #include <QByteArray>
 #include <QString>
+
+#include "transfermode.h"
 
 class QMimeData;
 struct Settings;
@@ -46,10 +46,10 @@ QString TransferSourceText(QStringView editorText);
 TransferContent TransferContentFor(TransferMode mode, const TransferFields &fields,
                                    const Settings &settings);
 
-// As TransferContentFor, and for mode 4 "Work.rtf" in sysFolder is written and
-// read back, its bytes becoming the rich-text flavour. When the file cannot be
-// written or read, errorMessage names it and the content is that of mode 0, so
-// the user still gets the text.
+// As TransferContentFor, and for mode 4 "Work.rtf" in sysFolder is replaced, its
+// bytes becoming the rich-text flavour. When the file cannot be written,
+// errorMessage names it and the content is that of mode 0, so the user still gets
+// the text.
 TransferContent PrepareTransfer(TransferMode mode, const TransferFields &fields,
                                 const Settings &settings, const QString &sysFolder,
                                 QString *errorMessage = nullptr);

@@ -6,8 +6,9 @@ namespace {
 
 const char HexDigits[] = "0123456789ABCDEF";
 
-// Decimal digits of a code unit, without leading zeros.
-inline void appendDecimal(QString &out, unsigned value)
+// Writes the decimal digits of a code unit, without leading zeros, and returns the
+// position after them.
+inline char16_t *putDecimal(char16_t *out, unsigned value)
 {
     char16_t digits[5];
     int n = 0;
@@ -16,7 +17,27 @@ inline void appendDecimal(QString &out, unsigned value)
         value /= 10;
     } while (value != 0);
     while (n > 0)
-        out.append(QChar(digits[--n]));
+        *out++ = digits[--n];
+    return out;
+}
+
+// Every code unit becomes prefix, its decimal value and suffix; the result is
+// written straight into its buffer, as a pad of 100,000 characters must not wait.
+template <qsizetype PrefixLength>
+QString decimalEach(QStringView text, const char16_t (&prefix)[PrefixLength], char16_t suffix)
+{
+    constexpr qsizetype prefixUnits = PrefixLength - 1;
+    QString out(text.size() * (prefixUnits + 6), Qt::Uninitialized);
+    char16_t *p = reinterpret_cast<char16_t *>(out.data());
+    char16_t *const start = p;
+    for (QChar c : text) {
+        for (qsizetype i = 0; i < prefixUnits; ++i)
+            *p++ = prefix[i];
+        p = putDecimal(p, c.unicode());
+        *p++ = suffix;
+    }
+    out.truncate(p - start);
+    return out;
 }
 
 // A font name must not end the font entry or open a group early.
@@ -46,43 +67,30 @@ QString escapeFontName(const QString &fontName)
 
 QString HexCharRefs(QStringView text)
 {
-    QString out;
-    out.reserve(text.size() * 8);
+    QString out(text.size() * 8, Qt::Uninitialized);
+    char16_t *p = reinterpret_cast<char16_t *>(out.data());
     for (QChar c : text) {
         const char16_t u = c.unicode();
-        const char16_t ref[8] = {u'&', u'#', u'x', char16_t(HexDigits[(u >> 12) & 0xF]),
-                                 char16_t(HexDigits[(u >> 8) & 0xF]),
-                                 char16_t(HexDigits[(u >> 4) & 0xF]),
-                                 char16_t(HexDigits[u & 0xF]), u';'};
-        out.append(reinterpret_cast<const QChar *>(ref), 8);
+        *p++ = u'&';
+        *p++ = u'#';
+        *p++ = u'x';
+        *p++ = char16_t(HexDigits[(u >> 12) & 0xF]);
+        *p++ = char16_t(HexDigits[(u >> 8) & 0xF]);
+        *p++ = char16_t(HexDigits[(u >> 4) & 0xF]);
+        *p++ = char16_t(HexDigits[u & 0xF]);
+        *p++ = u';';
     }
     return out;
 }
 
 QString DecimalCharRefs(QStringView text)
 {
-    QString out;
-    out.reserve(text.size() * 7);
-    for (QChar c : text) {
-        out.append(u'&');
-        out.append(u'#');
-        appendDecimal(out, c.unicode());
-        out.append(u';');
-    }
-    return out;
+    return decimalEach(text, u"&#", u';');
 }
 
 QString RtfUnicodeEscape(QStringView text)
 {
-    QString out;
-    out.reserve(text.size() * 6);
-    for (QChar c : text) {
-        out.append(u'\\');
-        out.append(u'u');
-        appendDecimal(out, c.unicode());
-        out.append(u'?');
-    }
-    return out;
+    return decimalEach(text, u"\\u", u'?');
 }
 
 QString BuildRtfDocument(int charset, int size, QStringView text, const QString &fontName)
@@ -115,12 +123,15 @@ QByteArray RtfDocumentBytes(QStringView document)
     out.reserve(document.size() + 16);
     qsizetype i = 0;
     while (i < document.size()) {
-        const char16_t u = document[i].unicode();
-        if (u < 0x80) {
-            out.append(char(u));
-            ++i;
+        qsizetype end = i;
+        while (end < document.size() && document[end].unicode() < 0x80)
+            ++end;
+        if (end > i) {
+            out.append(document.mid(i, end - i).toLatin1());
+            i = end;
             continue;
         }
+        const char16_t u = document[i].unicode();
         qsizetype len = 1;
         if (QChar::isHighSurrogate(u) && i + 1 < document.size() &&
             document[i + 1].isLowSurrogate())

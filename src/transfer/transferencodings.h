@@ -2,11 +2,11 @@
 // escapes, and the one-line rich-text document also written to "Work.rtf".
 #pragma once
 
-#include "textfile.h"
-
 #include <QByteArray>
 #include <QString>
 #include <QStringView>
+
+#include "textfile.h"
 
 // "&#x00E9;" for every UTF-16 code unit, surrogate halves one by one.
 QString HexCharRefs(QStringView text);

@@ -45,5 +45,11 @@ QString TransferModeIndicatorText(TransferMode mode, const QString &lang);
 
 bool IsKnownTransferMode(TransferMode mode);
 // A value of type pad (value div 10 = 0) or phonetic (value div 10 = 1).
-inline bool IsPadTransferMode(TransferMode mode) { return mode / 10 == 0; }
-inline bool IsPhoneticTransferMode(TransferMode mode) { return mode / 10 == 1; }
+inline bool IsPadTransferMode(TransferMode mode)
+{
+    return mode / 10 == 0;
+}
+inline bool IsPhoneticTransferMode(TransferMode mode)
+{
+    return mode / 10 == 1;
+}

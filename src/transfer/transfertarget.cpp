@@ -33,8 +33,7 @@ bool IsIgnoredTargetTitle(const QString &title)
 
 TransferSession::TransferSession(WindowSystem &windows, QObject *parent)
     : QObject(parent), m_windows(windows)
-{
-}
+{}
 
 void TransferSession::setOwnWindowTest(std::function<bool(ForeignWindowId)> isOwnWindow)
 {

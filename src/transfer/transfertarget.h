@@ -9,12 +9,12 @@
 // start PasteTimer; then, with AllClearFlg, empty Edit1 and Memo1.
 #pragma once
 
-#include "windowsystem.h"
-
 #include <QObject>
 #include <QString>
 
 #include <functional>
+
+#include "windowsystem.h"
 
 struct Settings;
 

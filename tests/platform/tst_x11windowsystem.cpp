@@ -2,6 +2,8 @@
 #include <QTest>
 #include <QThread>
 
+#include <functional>
+
 #include "x11windowsystem.h"
 #include "xvfbsession.h"
 
@@ -9,8 +11,6 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/keysym.h>
-
-#include <functional>
 
 class tst_X11WindowSystem : public QObject
 {

@@ -1,8 +1,8 @@
-#include "rtffamily.h"
-#include "transferencodings.h"
-
 #include <QFontDatabase>
 #include <QTest>
+
+#include "rtffamily.h"
+#include "transferencodings.h"
 
 class tst_RtfFamily : public QObject
 {
@@ -54,18 +54,15 @@ void tst_RtfFamily::fromTables_data()
     QTest::newRow("symbolic class") << os2Table(12, {}) << QByteArray() << "fdecor";
     QTest::newRow("reserved class") << os2Table(6, {}) << QByteArray() << "fnil";
     QTest::newRow("panose cove serif") << os2Table(0, {2, 2, 6, 3}) << QByteArray() << "froman";
-    QTest::newRow("panose normal sans") << os2Table(0, {2, 11, 6, 4}) << QByteArray()
-                                        << "fswiss";
-    QTest::newRow("panose monospaced") << os2Table(0, {2, 11, 6, 9}) << QByteArray()
-                                       << "fmodern";
+    QTest::newRow("panose normal sans") << os2Table(0, {2, 11, 6, 4}) << QByteArray() << "fswiss";
+    QTest::newRow("panose monospaced") << os2Table(0, {2, 11, 6, 9}) << QByteArray() << "fmodern";
     QTest::newRow("monospaced serif") << os2Table(1, {2, 2, 6, 9}) << QByteArray() << "fmodern";
     QTest::newRow("post fixed pitch") << os2Table(8, {}) << postTable(true) << "fmodern";
     QTest::newRow("fixed pitch without OS/2") << QByteArray() << postTable(true) << "fmodern";
     QTest::newRow("panose hand written") << os2Table(0, {3}) << QByteArray() << "fscript";
     QTest::newRow("panose decorative") << os2Table(0, {4}) << QByteArray() << "fdecor";
     QTest::newRow("panose symbol") << os2Table(0, {5}) << QByteArray() << "fdecor";
-    QTest::newRow("class before panose serif") << os2Table(8, {2, 2}) << QByteArray()
-                                               << "fswiss";
+    QTest::newRow("class before panose serif") << os2Table(8, {2, 2}) << QByteArray() << "fswiss";
 }
 
 void tst_RtfFamily::fromTables()
@@ -80,11 +77,16 @@ void tst_RtfFamily::installedFonts_data()
 {
     QTest::addColumn<QString>("family");
     QTest::addColumn<QString>("word");
-    QTest::newRow("Liberation Serif") << "Liberation Serif" << "froman";
-    QTest::newRow("Liberation Sans") << "Liberation Sans" << "fswiss";
-    QTest::newRow("DejaVu Sans Mono") << "DejaVu Sans Mono" << "fmodern";
-    QTest::newRow("Liberation Mono") << "Liberation Mono" << "fmodern";
-    QTest::newRow("DejaVu Sans") << "DejaVu Sans" << "fswiss";
+    QTest::newRow("Liberation Serif") << "Liberation Serif"
+                                      << "froman";
+    QTest::newRow("Liberation Sans") << "Liberation Sans"
+                                     << "fswiss";
+    QTest::newRow("DejaVu Sans Mono") << "DejaVu Sans Mono"
+                                      << "fmodern";
+    QTest::newRow("Liberation Mono") << "Liberation Mono"
+                                     << "fmodern";
+    QTest::newRow("DejaVu Sans") << "DejaVu Sans"
+                                 << "fswiss";
 }
 
 void tst_RtfFamily::installedFonts()

@@ -1,13 +1,13 @@
-#include "settings.h"
-#include "textfile.h"
-#include "transfercontent.h"
-#include "transferencodings.h"
-
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include "settings.h"
+#include "textfile.h"
+#include "transfercontent.h"
+#include "transferencodings.h"
 
 class tst_TransferContent : public QObject
 {
@@ -47,14 +47,22 @@ void tst_TransferContent::sourceText_data()
 {
     QTest::addColumn<QString>("editor");
     QTest::addColumn<QString>("source");
-    QTest::newRow("LF") << "a\nb" << "a\r\nb";
-    QTest::newRow("CR LF kept") << "a\r\nb" << "a\r\nb";
-    QTest::newRow("CR") << "a\rb" << "a\r\nb";
-    QTest::newRow("paragraph separator") << "a\u2029b" << "a\r\nb";
-    QTest::newRow("line separator") << "a\u2028b" << "a\r\nb";
-    QTest::newRow("trailing break") << "a\n" << "a\r\n";
-    QTest::newRow("no trimming") << "  a  " << "  a  ";
-    QTest::newRow("blank line") << "a\n\nb" << "a\r\n\r\nb";
+    QTest::newRow("LF") << "a\nb"
+                        << "a\r\nb";
+    QTest::newRow("CR LF kept") << "a\r\nb"
+                                << "a\r\nb";
+    QTest::newRow("CR") << "a\rb"
+                        << "a\r\nb";
+    QTest::newRow("paragraph separator") << "a\u2029b"
+                                         << "a\r\nb";
+    QTest::newRow("line separator") << "a\u2028b"
+                                    << "a\r\nb";
+    QTest::newRow("trailing break") << "a\n"
+                                    << "a\r\n";
+    QTest::newRow("no trimming") << "  a  "
+                                 << "  a  ";
+    QTest::newRow("blank line") << "a\n\nb"
+                                << "a\r\n\r\nb";
 }
 
 void tst_TransferContent::sourceText()
@@ -209,6 +217,12 @@ void tst_TransferContent::richIIWritesWorkRtf()
     QByteArray file;
     QVERIFY(ReadFileBytes(WorkRtfPath(dir.path()), &file));
     QCOMPARE(c.rtf, file);
+    QByteArray direct;
+    QTemporaryDir other;
+    QVERIFY(WriteWorkRtf(other.path(), 0, settings.UsrMainFontSize, u"ab\r\ncd",
+                         settings.UsrMainFont, &direct)
+                .ok);
+    QCOMPARE(file, direct);
     QVERIFY(file.endsWith("\\u97?\\u98?\\u13?\\u10?\\u99?\\u100?\\f1\\par}\r\n"));
     QCOMPARE(file.count("\r\n"), 1);
     QCOMPARE(c.plainText, QStringLiteral("ab\ncd"));

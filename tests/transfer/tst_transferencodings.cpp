@@ -1,11 +1,11 @@
-#include "textfile.h"
-#include "transferencodings.h"
-
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include "textfile.h"
+#include "transferencodings.h"
 
 class tst_TransferEncodings : public QObject
 {
@@ -19,6 +19,7 @@ private Q_SLOTS:
     void rtfEscape_data();
     void rtfEscape();
     void documentExample();
+    void documentWithoutGuiApplication();
     void documentSizes_data();
     void documentSizes();
     void documentTwoLines();
@@ -39,8 +40,7 @@ void tst_TransferEncodings::hexRefs_data()
     QTest::newRow("ca va") << QStringLiteral("Ça va")
                            << QStringLiteral("&#x00C7;&#x0061;&#x0020;&#x0076;&#x0061;");
     QTest::newRow("CR LF") << QStringLiteral("\r\n") << QStringLiteral("&#x000D;&#x000A;");
-    QTest::newRow("schwa upper hex") << QStringLiteral("əʃ")
-                                     << QStringLiteral("&#x0259;&#x0283;");
+    QTest::newRow("schwa upper hex") << QStringLiteral("əʃ") << QStringLiteral("&#x0259;&#x0283;");
     QTest::newRow("max unit") << QString(QChar(0xFFFF)) << QStringLiteral("&#xFFFF;");
     QTest::newRow("NUL") << QString(QChar(0)) << QStringLiteral("&#x0000;");
     // One reference per surrogate half, not one per character.
@@ -100,11 +100,19 @@ void tst_TransferEncodings::rtfEscape()
 
 void tst_TransferEncodings::documentExample()
 {
-    QCOMPARE(BuildRtfDocument(0, 20, QStringLiteral("é"), QStringLiteral("Times New Roman"),
-                              u"froman"),
-             QStringLiteral("{\\rtf1\\ansi\\ansicpg932\\deff0\\deflang1033\\deflangfe1041"
-                            "{\\fonttbl{\\f0\\froman\\fprq2\\fcharset0 Times New Roman;}}"
-                            "\\viewkind4\\uc1\\pard\\lang1041\\f0\\fs40\\u233?\\f1\\par}"));
+    QCOMPARE(
+        BuildRtfDocument(0, 20, QStringLiteral("é"), QStringLiteral("Times New Roman"), u"froman"),
+        QStringLiteral("{\\rtf1\\ansi\\ansicpg932\\deff0\\deflang1033\\deflangfe1041"
+                       "{\\fonttbl{\\f0\\froman\\fprq2\\fcharset0 Times New Roman;}}"
+                       "\\viewkind4\\uc1\\pard\\lang1041\\f0\\fs40\\u233?\\f1\\par}"));
+}
+
+void tst_TransferEncodings::documentWithoutGuiApplication()
+{
+    // No font database to ask: the family is unknown, and nothing fails.
+    const QString doc = BuildRtfDocument(0, 20, u"é", QStringLiteral("Times New Roman"));
+    QVERIFY2(doc.contains(QStringLiteral("{\\f0\\fnil\\fprq2\\fcharset0 Times New Roman;}")),
+             qPrintable(doc));
 }
 
 void tst_TransferEncodings::documentSizes_data()
@@ -198,7 +206,6 @@ void tst_TransferEncodings::workRtfFailureNamesFile()
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     QVERIFY(!WriteWorkRtf(dir.path() + "/file", 0, 20, u"x", QStringLiteral("Arial")).ok);
-
 }
 
 void tst_TransferEncodings::workRtfFailureKeepsOldFile()

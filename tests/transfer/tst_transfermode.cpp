@@ -1,6 +1,6 @@
-#include "transfermode.h"
-
 #include <QTest>
+
+#include "transfermode.h"
 
 class tst_TransferMode : public QObject
 {
@@ -26,8 +26,8 @@ void tst_TransferMode::menuOrder()
         names.append(item.objectName);
     }
     QCOMPARE(modes, (QList<int>{10, 11, 12, 13, 0, 4, 1, 2, 3}));
-    QCOMPARE(names, (QStringList{"Sub1", "Sub2", "Sub3", "Sub4", "Main1", "Main5", "Main2",
-                                 "Main3", "Main4"}));
+    QCOMPARE(names, (QStringList{"Sub1", "Sub2", "Sub3", "Sub4", "Main1", "Main5", "Main2", "Main3",
+                                 "Main4"}));
     QCOMPARE(TransferModeSeparatorAfter, 4);
     QCOMPARE(InitialLanguageLabel(), QStringLiteral("欧\u3000文"));
 }
@@ -40,19 +40,24 @@ void tst_TransferMode::captions_data()
     QTest::addColumn<QString>("indicator");
     const QString initial = QStringLiteral("欧　文");
     const QString english = QStringLiteral("英　語");
-    QTest::newRow("10") << 10 << english << "発音記号 リッチテキスト" << "標準 発音記号";
+    QTest::newRow("10") << 10 << english << "発音記号 リッチテキスト"
+                        << "標準 発音記号";
     QTest::newRow("11") << 11 << english << "発音記号 Unicode16進 数値文字参照"
                         << "Uni16 発音記号";
     QTest::newRow("12") << 12 << english << "発音記号 Unicode10進 数値文字参照"
                         << "Uni10 発音記号";
     QTest::newRow("13") << 13 << english << "発音記号 Unicodeテキスト"
                         << "U\uFF83\uFF77\uFF7D\uFF84 発音記号";
-    QTest::newRow("0 initial") << 0 << initial << "欧　文 リッチテキスト" << "標準 欧　文";
-    QTest::newRow("0 english") << 0 << english << "英　語 リッチテキスト" << "標準 英　語";
+    QTest::newRow("0 initial") << 0 << initial << "欧　文 リッチテキスト"
+                               << "標準 欧　文";
+    QTest::newRow("0 english") << 0 << english << "英　語 リッチテキスト"
+                               << "標準 英　語";
     QTest::newRow("4") << 4 << initial << "欧　文 リッチテキスト\u2161"
                        << "\uFF98\uFF6F\uFF81\u2161 欧　文";
-    QTest::newRow("1") << 1 << initial << "欧　文 Unicode16進 数値文字参照" << "Uni16 欧　文";
-    QTest::newRow("2") << 2 << english << "英　語 Unicode10進 数値文字参照" << "Uni10 英　語";
+    QTest::newRow("1") << 1 << initial << "欧　文 Unicode16進 数値文字参照"
+                       << "Uni16 欧　文";
+    QTest::newRow("2") << 2 << english << "英　語 Unicode10進 数値文字参照"
+                       << "Uni10 英　語";
     QTest::newRow("3") << 3 << english << "英　語 Unicodeテキスト"
                        << "U\uFF83\uFF77\uFF7D\uFF84 英　語";
 }

@@ -1,9 +1,9 @@
+#include <QSignalSpy>
+#include <QTest>
+
 #include "fakeplatform.h"
 #include "settings.h"
 #include "transfertarget.h"
-
-#include <QSignalSpy>
-#include <QTest>
 
 class tst_TransferTarget : public QObject
 {
@@ -38,7 +38,8 @@ void tst_TransferTarget::captions_data()
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("caption");
     QTest::newRow("none") << false << QString() << "VelmorUC";
-    QTest::newRow("editor") << true << "memo.txt - gedit" << "VelmorUC [ memo.txt - gedit ]";
+    QTest::newRow("editor") << true << "memo.txt - gedit"
+                            << "VelmorUC [ memo.txt - gedit ]";
     // An empty title: a blank, a bracket, two blanks and a bracket.
     QTest::newRow("empty title") << true << QString() << "VelmorUC [  ]";
 }

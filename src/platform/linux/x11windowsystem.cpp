@@ -82,8 +82,8 @@ bool hasProperty(Display *display, Window window, Atom property, Atom type)
     unsigned long count = 0, remaining = 0;
     unsigned char *data = nullptr;
     ErrorTrap trap(display);
-    const int status = XGetWindowProperty(display, window, property, 0, 1, False, type,
-                                          &actualType, &format, &count, &remaining, &data);
+    const int status = XGetWindowProperty(display, window, property, 0, 1, False, type, &actualType,
+                                          &format, &count, &remaining, &data);
     if (data)
         XFree(data);
     return status == Success && !trap.failed() && actualType == type;
@@ -169,10 +169,9 @@ QString X11WindowSystem::windowTitle(ForeignWindowId window) const
         unsigned long count = 0, remaining = 0;
         unsigned char *data = nullptr;
         ErrorTrap trap(display);
-        const int status =
-            XGetWindowProperty(display, Window(window), atom(display, "_NET_WM_NAME"), 0, 4096,
-                               False, atom(display, "UTF8_STRING"), &actualType, &format,
-                               &count, &remaining, &data);
+        const int status = XGetWindowProperty(
+            display, Window(window), atom(display, "_NET_WM_NAME"), 0, 4096, False,
+            atom(display, "UTF8_STRING"), &actualType, &format, &count, &remaining, &data);
         const bool ok = status == Success && !trap.failed() && data && format == 8 &&
                         actualType == atom(display, "UTF8_STRING");
         QString title;
@@ -190,8 +189,8 @@ QString X11WindowSystem::windowTitle(ForeignWindowId window) const
     if (XGetWMName(display, Window(window), &property) && !trap.failed() && property.value) {
         char **list = nullptr;
         int count = 0;
-        if (Xutf8TextPropertyToTextList(display, &property, &list, &count) >= Success &&
-            list && count > 0) {
+        if (Xutf8TextPropertyToTextList(display, &property, &list, &count) >= Success && list &&
+            count > 0) {
             for (int i = 0; i < count; ++i)
                 title += QString::fromUtf8(list[i]);
         }
@@ -210,8 +209,8 @@ bool X11WindowSystem::isDesktopOrPanel(ForeignWindowId window) const
     Display *display = m_xdo->xdpy;
     if (Window(window) == DefaultRootWindow(display))
         return true;
-    const QList<unsigned long> types = longProperty(
-        display, Window(window), atom(display, "_NET_WM_WINDOW_TYPE"), XA_ATOM);
+    const QList<unsigned long> types =
+        longProperty(display, Window(window), atom(display, "_NET_WM_WINDOW_TYPE"), XA_ATOM);
     return types.contains(atom(display, "_NET_WM_WINDOW_TYPE_DESKTOP")) ||
            types.contains(atom(display, "_NET_WM_WINDOW_TYPE_DOCK"));
 }
@@ -230,8 +229,7 @@ bool X11WindowSystem::activateWindow(ForeignWindowId window)
     if (attributes.map_state != IsViewable) {
         // Minimised windows come back; withdrawn ones (closed but kept) do not.
         const Atom wmState = atom(display, "WM_STATE");
-        const QList<unsigned long> state =
-            longProperty(display, Window(window), wmState, wmState);
+        const QList<unsigned long> state = longProperty(display, Window(window), wmState, wmState);
         if (state.isEmpty() || state.first() != IconicState)
             return false;
     }

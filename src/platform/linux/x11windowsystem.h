@@ -3,9 +3,9 @@
 // finds nothing and every action reports failure, quietly.
 #pragma once
 
-#include "windowsystem.h"
-
 #include <QByteArray>
+
+#include "windowsystem.h"
 
 struct xdo;
 
