@@ -9,6 +9,19 @@ QString TransferCaption(const TransferTarget &target)
     return QStringLiteral("VelmorUC [ ") + target.title + QStringLiteral(" ]");
 }
 
+QColor TargetLampColour(TargetLamp lamp, const QPalette &palette)
+{
+    switch (lamp) {
+    case TargetLamp::Known:
+        return QColor(255, 0, 0);
+    case TargetLamp::Forgotten:
+        return palette.color(QPalette::Base);
+    case TargetLamp::Start:
+        break;
+    }
+    return QColor(Qt::white);
+}
+
 QString ClipTargetTitle(const QString &title)
 {
     if (title.size() <= TargetTitleLimit)

@@ -9,7 +9,9 @@
 // start PasteTimer; then, with AllClearFlg, empty Edit1 and Memo1.
 #pragma once
 
+#include <QColor>
 #include <QObject>
+#include <QPalette>
 #include <QString>
 
 #include <functional>
@@ -33,6 +35,7 @@ inline constexpr int TargetTitleLimit = 254;
 // a target is known, the system window colour (the palette's base colour) once a
 // target has been forgotten.
 enum class TargetLamp { Start, Known, Forgotten };
+QColor TargetLampColour(TargetLamp lamp, const QPalette &palette);
 
 // "VelmorUC" without a target, "VelmorUC [ " + title + " ]" with one.
 QString TransferCaption(const TransferTarget &target);

@@ -183,6 +183,20 @@ void tst_X11WindowSystem::desktop()
     QVERIFY(client.waitFor([&] { return windows.activeWindow() == mail; }));
     QCOMPARE(windows.windowTitle(windows.activeWindow()), mailTitle);
 
+    // A minimised window comes back when a window manager is there to restore it.
+    if (windowManager) {
+        XIconifyWindow(client.d, mail, DefaultScreen(client.d));
+        XFlush(client.d);
+        QVERIFY(client.waitFor([&] { return windows.activeWindow() != mail; }));
+        QVERIFY(windows.activateWindow(mail));
+        QVERIFY(client.waitFor([&] { return windows.activeWindow() == mail; }));
+        QVERIFY(client.waitFor([&] {
+            XWindowAttributes a{};
+            XGetWindowAttributes(client.d, mail, &a);
+            return a.map_state == IsViewable;
+        }));
+    }
+
     // Ctrl+V reaches the window in front.
     client.keys.clear();
     QVERIFY(windows.sendPasteKeystroke(mail));

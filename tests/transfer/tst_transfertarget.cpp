@@ -30,6 +30,7 @@ private Q_SLOTS:
     void noTargetNoKeystroke();
     void uncheckForgets();
     void trackingOnlyInBackground();
+    void lampColours();
 };
 
 void tst_TransferTarget::captions_data()
@@ -304,6 +305,16 @@ void tst_TransferTarget::trackingOnlyInBackground()
     QVERIFY(TransferSession::trackingWanted(false));
     QVERIFY(!TransferSession::trackingWanted(true));
     QCOMPARE(TransTimer1Interval, 250);
+}
+
+void tst_TransferTarget::lampColours()
+{
+    QPalette palette;
+    palette.setColor(QPalette::Base, QColor(250, 250, 240));
+    palette.setColor(QPalette::Window, QColor(10, 10, 10));
+    QCOMPARE(TargetLampColour(TargetLamp::Start, palette), QColor(255, 255, 255));
+    QCOMPARE(TargetLampColour(TargetLamp::Known, palette), QColor(255, 0, 0));
+    QCOMPARE(TargetLampColour(TargetLamp::Forgotten, palette), QColor(250, 250, 240));
 }
 
 QTEST_APPLESS_MAIN(tst_TransferTarget)
