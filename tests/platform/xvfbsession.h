@@ -25,11 +25,10 @@ public:
             return false;
         }
         // -displayfd: the server chooses a free display and writes its number.
-        m_server.setProgram(xvfb);
-        m_server.setArguments({QStringLiteral("-displayfd"), QStringLiteral("1"),
-                               QStringLiteral("-screen"), QStringLiteral("0"),
-                               QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
-                               QStringLiteral("tcp"), QStringLiteral("-noreset")});
+        setCommand(m_server, xvfb,
+                   {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                    QStringLiteral("0"), QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
+                    QStringLiteral("tcp"), QStringLiteral("-noreset")});
         m_server.setProcessChannelMode(QProcess::SeparateChannels);
         m_server.start();
         if (!m_server.waitForStarted(5000)) {
@@ -64,8 +63,7 @@ public:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("DISPLAY"), QString::fromLatin1(m_display));
         m_windowManager.setProcessEnvironment(env);
-        m_windowManager.setProgram(openbox);
-        m_windowManager.setArguments({QStringLiteral("--sm-disable")});
+        setCommand(m_windowManager, openbox, {QStringLiteral("--sm-disable")});
         m_windowManager.start();
         if (!m_windowManager.waitForStarted(5000)) {
             *why = QStringLiteral("openbox did not start");
@@ -94,6 +92,20 @@ public:
     }
 
 private:
+    // Under timeout(1) where it exists, so that a test that dies leaves no server
+    // running for long.
+    static void setCommand(QProcess &process, const QString &program, const QStringList &args)
+    {
+        const QString timeout = QStandardPaths::findExecutable(QStringLiteral("timeout"));
+        if (timeout.isEmpty()) {
+            process.setProgram(program);
+            process.setArguments(args);
+            return;
+        }
+        process.setProgram(timeout);
+        process.setArguments(QStringList{QStringLiteral("600"), program} + args);
+    }
+
     bool waitForWindowManager()
     {
         Display *d = XOpenDisplay(m_display.constData());

@@ -233,9 +233,10 @@ bool X11WindowSystem::activateWindow(ForeignWindowId window)
         if (state.isEmpty() || state.first() != IconicState)
             return false;
     }
+    const bool managed = windowManagerSupports(display, "_NET_ACTIVE_WINDOW");
     ErrorTrap trap(display);
     int result = XDO_ERROR;
-    if (windowManagerSupports(display, "_NET_ACTIVE_WINDOW")) {
+    if (managed) {
         result = xdo_activate_window(m_xdo, Window(window));
     } else {
         XMapRaised(display, Window(window));

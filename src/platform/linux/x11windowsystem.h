@@ -23,7 +23,7 @@ public:
     QString windowTitle(ForeignWindowId window) const override;
     bool isDesktopOrPanel(ForeignWindowId window) const override;
     bool activateWindow(ForeignWindowId window) override;
-    // Ctrl down, V down, V up, Ctrl up, to whichever window has the keyboard focus.
+    // Ctrl down, V down, Ctrl up, V up, to whichever window has the keyboard focus.
     bool sendPasteKeystroke(ForeignWindowId window) override;
     bool capsLockOn() const override;
     void setCapsLock(bool on) override;
