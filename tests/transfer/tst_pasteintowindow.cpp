@@ -56,14 +56,14 @@ bool tst_PasteIntoWindow::waitActive(ForeignWindowId window)
 
 QJsonObject tst_PasteIntoWindow::nextPaste()
 {
-    QTest::qWaitFor(
+    const bool arrived = QTest::qWaitFor(
         [&] {
             receiverOutput += receiver.readAllStandardOutput();
             return receiverOutput.contains('\n');
         },
         10000);
     const qsizetype end = receiverOutput.indexOf('\n');
-    if (end < 0)
+    if (!arrived || end < 0)
         return {};
     const QByteArray line = receiverOutput.left(end);
     receiverOutput.remove(0, end + 1);
