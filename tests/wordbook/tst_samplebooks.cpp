@@ -92,7 +92,7 @@ void tst_SampleBooks::wordsAreComplete()
     QVERIFY2(groups.lines.contains(book.group), qPrintable(book.group));
     QVERIFY(!book.title.isEmpty());
     QVERIFY(book.fileName.endsWith(QStringLiteral(".utx")));
-    QVERIFY(book.words.size() >= 10);
+    QVERIFY(book.words.size() >= 30);
     for (const WordEntry &w : book.words) {
         const QByteArray which = w.foreignWord.toUtf8();
         QVERIFY2(!w.foreignWord.isEmpty() && !w.japanese.isEmpty(), which);
