@@ -166,7 +166,8 @@ void TMainFrm::SetupControls()
     CreateStatusBar();
     CreateTimers();
 
-    // The function keys reach the window before whichever control has the focus.
+    // The function keys reach the window before whichever control has the focus. The
+    // same filter sees the phonetic field's focus and the tab area's resizes.
     qApp->installEventFilter(this);
 }
 
@@ -582,7 +583,6 @@ void TMainFrm::CreatePadArea()
     Edit1->setAttribute(Qt::WA_InputMethodEnabled, false);
     // The code value checker writes seven characters per code unit of the pad.
     Edit1->setMaxLength(std::numeric_limits<int>::max());
-    Edit1->installEventFilter(this);
     padLayout->addWidget(Edit1);
 
     Memo1 = named(new QPlainTextEdit(padColumn), "Memo1");
@@ -593,7 +593,6 @@ void TMainFrm::CreatePadArea()
     PageControl2 = named(new QTabWidget(Splitter2), "PageControl2");
     PageControl2->setMinimumSize(350, 200);
     PageControl2->setDocumentMode(false);
-    PageControl2->installEventFilter(this);
     CandPage = named(new QWidget(PageControl2), "CandPage");
     AccentPage = named(new QWidget(PageControl2), "AccentPage");
     PhonetPage = named(new QWidget(PageControl2), "PhonetPage");

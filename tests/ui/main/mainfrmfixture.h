@@ -26,6 +26,8 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QToolButton>
+#include <QTimer>
+#include "tshape.h"
 
 #include <memory>
 
