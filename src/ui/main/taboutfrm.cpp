@@ -31,7 +31,8 @@ TAboutFrm::TAboutFrm(QWidget *parent) : QDialog(parent)
     setObjectName(QStringLiteral("AboutFrm"));
     setWindowTitle(QStringLiteral("バージョン情報"));
     setFixedSize(640, 420);
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
 
     auto *icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("ProgramIcon"));

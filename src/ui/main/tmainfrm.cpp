@@ -745,6 +745,7 @@ void TMainFrm::CreateStatusBar()
         panel->setFrameShape(QFrame::StyledPanel);
         panel->setFrameShadow(QFrame::Sunken);
         panel->setTextFormat(Qt::PlainText);
+        panel->setIndent(3);
         StatusBar1->addWidget(panel);
         m_statusPanels[i] = panel;
     }
@@ -755,13 +756,17 @@ void TMainFrm::setStatusPanelText(int panel, const QString &text)
 {
     if (panel < 0 || panel > 1)
         return;
-    m_statusPanels[panel]->setText(text);
-    m_statusPanels[panel]->setToolTip(text);
+    m_statusTexts[panel] = text;
+    QLabel *label = m_statusPanels[panel];
+    // A long folder path loses its middle on screen, never in the text kept.
+    const int room = label->width() - 2 * label->frameWidth() - 6;
+    label->setText(label->fontMetrics().elidedText(text, Qt::ElideMiddle, room));
+    label->setToolTip(text);
 }
 
 QString TMainFrm::statusPanelText(int panel) const
 {
-    return panel >= 0 && panel <= 1 ? m_statusPanels[panel]->text() : QString();
+    return panel >= 0 && panel <= 1 ? m_statusTexts[panel] : QString();
 }
 
 void TMainFrm::CreateTimers()

@@ -264,6 +264,7 @@ private:
     QString m_padFileName;
     QString m_padDialogFolder;
     QLabel *m_statusPanels[2] = {nullptr, nullptr};
+    QString m_statusTexts[2];
     QStandardItemModel *m_wordListModel = nullptr;
     QStandardItemModel *m_bookListModel = nullptr;
 };

@@ -372,6 +372,7 @@ void TMainFrm::CodeCheckerExecute()
     const QString result = CodeValueText(trimmed);
     m_platform.dialogs->information(QStringLiteral("結果は発音記号入力エリアに表示します。"));
     Edit1->setText(result);
+    Edit1->setCursorPosition(0); // the reading starts at the first code
 }
 
 // ---- Help and about -------------------------------------------------------------------
