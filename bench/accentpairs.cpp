@@ -2,9 +2,9 @@
 // not grow with the size.
 #include "accentpairs.h"
 
-#include <benchmark/benchmark.h>
-
 #include <QString>
+
+#include <benchmark/benchmark.h>
 
 namespace {
 
@@ -16,7 +16,8 @@ bool smoke()
 // About `bytes` bytes of UTF-16 text: words whose accents are written as pairs.
 QString pairText(qsizetype bytes)
 {
-    const QString word = QStringLiteral("Que\u0301bec Sa\u0303o Zu\u0308rich c\u030Ce\u0301s\u030C ");
+    const QString word =
+        QStringLiteral("Que\u0301bec Sa\u0303o Zu\u0308rich c\u030Ce\u0301s\u030C ");
     QString text;
     text.reserve(bytes / 2 + word.size());
     while (text.size() * 2 < bytes)

@@ -1,7 +1,7 @@
-#include "accentpairs.h"
-
 #include <QSet>
 #include <QTest>
+
+#include "accentpairs.h"
 
 class tst_AccentPairs : public QObject
 {
@@ -113,24 +113,22 @@ void tst_AccentPairs::combine_data()
     QTest::addColumn<QString>("input");
     QTest::addColumn<QString>("expected");
     QTest::newRow("e acute t") << QStringLiteral("e\u0301t") << QStringLiteral("ét");
-    QTest::newRow("first mark only") << QStringLiteral("a\u0301\u0302")
-                                     << QStringLiteral("á\u0302");
+    QTest::newRow("first mark only")
+        << QStringLiteral("a\u0301\u0302") << QStringLiteral("á\u0302");
     QTest::newRow("q acute stays") << QStringLiteral("q\u0301") << QStringLiteral("q\u0301");
     QTest::newRow("t diaeresis") << QStringLiteral("t\u0308") << QStringLiteral("ẗ");
     QTest::newRow("t caron stays") << QStringLiteral("t\u030C") << QStringLiteral("t\u030C");
     QTest::newRow("T caron") << QStringLiteral("T\u030C") << QStringLiteral("Ť");
-    QTest::newRow("T diaeresis stays") << QStringLiteral("T\u0308")
-                                       << QStringLiteral("T\u0308");
+    QTest::newRow("T diaeresis stays") << QStringLiteral("T\u0308") << QStringLiteral("T\u0308");
     QTest::newRow("c cedilla stays") << QStringLiteral("c\u0327") << QStringLiteral("c\u0327");
     QTest::newRow("empty") << QString() << QString();
     QTest::newRow("mark alone") << QStringLiteral("\u0301a") << QStringLiteral("\u0301a");
     QTest::newRow("letter at end") << QStringLiteral("cafe") << QStringLiteral("cafe");
     QTest::newRow("sentence") << QStringLiteral("Que\u0301bec, Sa\u0303o Paulo, Zu\u0308rich")
                               << QStringLiteral("Québec, São Paulo, Zürich");
-    QTest::newRow("precomposed mark base") << QStringLiteral("é\u0301")
-                                           << QStringLiteral("é\u0301");
-    QTest::newRow("surrogates kept") << QStringLiteral("😀e\u0301")
-                                     << QStringLiteral("😀é");
+    QTest::newRow("precomposed mark base")
+        << QStringLiteral("é\u0301") << QStringLiteral("é\u0301");
+    QTest::newRow("surrogates kept") << QStringLiteral("😀e\u0301") << QStringLiteral("😀é");
 }
 
 void tst_AccentPairs::combine()
@@ -179,8 +177,7 @@ void tst_AccentPairs::singlePassEqualsRepeatedReplacement()
 {
     // The rule as stated: entry by entry, replace the first occurrence until none is left.
     QString text;
-    const QList<char16_t> marks = {0x301, 0x300, 0x302, 0x303, 0x308, 0x30A, 0x30C, 0x304,
-                                   0x327};
+    const QList<char16_t> marks = {0x301, 0x300, 0x302, 0x303, 0x308, 0x30A, 0x30C, 0x304, 0x327};
     const QString bases = QStringLiteral("aeiouysnzcghjlrwkmpvxtqAEIOUYSNZCGHJLRWKMPVXTQ ");
     quint32 seed = 12345;
     for (int i = 0; i < 3000; ++i) {

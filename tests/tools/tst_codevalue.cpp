@@ -1,6 +1,6 @@
-#include "codevalue.h"
-
 #include <QTest>
+
+#include "codevalue.h"
 
 class tst_CodeValue : public QObject
 {
@@ -22,8 +22,8 @@ void tst_CodeValue::codeValueText_data()
     QTest::newRow("two lines") << QStringLiteral("a\r\nb")
                                << QStringLiteral("/#$0061/#$000D/#$000A/#$0062");
     QTest::newRow("surrogates") << QStringLiteral("😀") << QStringLiteral("/#$D83D/#$DE00");
-    QTest::newRow("upper-case hex") << QStringLiteral("\uABCD\uFFFF")
-                                    << QStringLiteral("/#$ABCD/#$FFFF");
+    QTest::newRow("upper-case hex")
+        << QStringLiteral("\uABCD\uFFFF") << QStringLiteral("/#$ABCD/#$FFFF");
     QTest::newRow("nul") << QString(QChar(0)) << QStringLiteral("/#$0000");
     QTest::newRow("empty") << QString() << QString();
 }
@@ -44,8 +44,8 @@ void tst_CodeValue::trim_data()
     QTest::newRow("only blanks") << QStringLiteral(" \r\n\t ") << QString();
     QTest::newRow("empty") << QString() << QString();
     // Only codes up to U+0020 count: the ideographic blank and NBSP stay.
-    QTest::newRow("ideographic blank") << QStringLiteral("\u3000a\u00A0")
-                                       << QStringLiteral("\u3000a\u00A0");
+    QTest::newRow("ideographic blank")
+        << QStringLiteral("\u3000a\u00A0") << QStringLiteral("\u3000a\u00A0");
     QTest::newRow("control chars") << QStringLiteral("\x01x\x1f") << QStringLiteral("x");
 }
 

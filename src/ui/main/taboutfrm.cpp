@@ -1,15 +1,15 @@
 #include "taboutfrm.h"
 
-#include "settings.h"
-#include "folders.h"
-
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QSvgRenderer>
-#include <QPainter>
 #include <QVBoxLayout>
+
+#include "folders.h"
+#include "settings.h"
 
 namespace {
 
@@ -54,8 +54,8 @@ TAboutFrm::TAboutFrm(QWidget *parent) : QDialog(parent)
     version->setFont(versionFont);
     version->setAlignment(Qt::AlignCenter);
 
-    auto *note = new QLabel(
-        QStringLiteral("欧文のアクセント付き文字・発音記号の入力と単語帳"), this);
+    auto *note =
+        new QLabel(QStringLiteral("欧文のアクセント付き文字・発音記号の入力と単語帳"), this);
     note->setAlignment(Qt::AlignCenter);
     note->setForegroundRole(QPalette::PlaceholderText);
 

@@ -1,8 +1,5 @@
 #include "tmainfrm.h"
 
-#include "dialogs.h"
-#include "tshape.h"
-
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -31,6 +28,9 @@
 
 #include <limits>
 
+#include "dialogs.h"
+#include "tshape.h"
+
 namespace {
 
 QColor fromBgr(quint32 colour)
@@ -38,8 +38,7 @@ QColor fromBgr(quint32 colour)
     return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
 }
 
-template<typename W>
-W *named(W *widget, const char *name)
+template <typename W> W *named(W *widget, const char *name)
 {
     widget->setObjectName(QLatin1String(name));
     return widget;
@@ -60,9 +59,9 @@ struct DirectionCaptions
     const char16_t *backward;
 };
 constexpr DirectionCaptions directionTable[] = {
-    {u"英　語", u"英和", u"和英"},       {u"フランス語", u"仏和", u"和仏"},
-    {u"ドイツ語", u"独和", u"和独"},     {u"スペイン語", u"西和", u"和西"},
-    {u"イタリア語", u"伊和", u"和伊"},   {u"ﾎﾟﾙﾄｶﾞﾙ語", u"葡和", u"和葡"},
+    {u"英　語", u"英和", u"和英"},     {u"フランス語", u"仏和", u"和仏"},
+    {u"ドイツ語", u"独和", u"和独"},   {u"スペイン語", u"西和", u"和西"},
+    {u"イタリア語", u"伊和", u"和伊"}, {u"ﾎﾟﾙﾄｶﾞﾙ語", u"葡和", u"和葡"},
 };
 
 constexpr int ToolButtonWidth = 52;
@@ -239,11 +238,13 @@ void TMainFrm::CreateCommands()
         {&EditCopy, "EditCopy", QStringLiteral("コピー(&C)"), QKeySequence(Qt::CTRL | Qt::Key_C),
          QStringLiteral("コピー|選択範囲をクリップボードにコピー")},
         {&EditPaste, "EditPaste", QStringLiteral("貼り付け(&P)"),
-         QKeySequence(Qt::CTRL | Qt::Key_V), QStringLiteral("貼り付け|クリップボードの内容を貼り付ける")},
+         QKeySequence(Qt::CTRL | Qt::Key_V),
+         QStringLiteral("貼り付け|クリップボードの内容を貼り付ける")},
         {&EditDelete, "EditDelete", QStringLiteral("削除(&D)"), QKeySequence(Qt::Key_Delete),
          QStringLiteral("削除|選択部分を削除する")},
         {&EditSelectAll, "EditSelectAll", QStringLiteral("すべてを選択(&A)"),
-         QKeySequence(Qt::CTRL | Qt::Key_A), QStringLiteral("すべてを選択|ドキュメント全体を選択する")},
+         QKeySequence(Qt::CTRL | Qt::Key_A),
+         QStringLiteral("すべてを選択|ドキュメント全体を選択する")},
     };
     for (const EditCommand &c : editCommands) {
         QAction *a = newCommand(c.name, c.caption);
@@ -701,9 +702,9 @@ void TMainFrm::CreateWordListArea()
     dark.setColor(QPalette::Text, Qt::white);
     ListView2->setPalette(dark);
     m_bookListModel = new QStandardItemModel(0, 4, ListView2);
-    m_bookListModel->setHorizontalHeaderLabels({QStringLiteral("タイトル"),
-                                                QStringLiteral("ファイル名"),
-                                                QStringLiteral("グループ"), QStringLiteral("個数")});
+    m_bookListModel->setHorizontalHeaderLabels(
+        {QStringLiteral("タイトル"), QStringLiteral("ファイル名"), QStringLiteral("グループ"),
+         QStringLiteral("個数")});
     ListView2->setModel(m_bookListModel);
     ListView2->setContextMenuPolicy(Qt::CustomContextMenu);
     panel7Layout->addWidget(ListView2, 1);
@@ -904,13 +905,22 @@ void TMainFrm::ApplySettings()
     // 3. Row height, panel widths, column widths.
     ListView1->verticalHeader()->setDefaultSectionSize(qMax(1, m_settings.ImLi1Height));
     const QString language = m_settings.SelectLang;
-    const QStringList captions = m_settings.EiwaFlg
-        ? QStringList{language, QStringLiteral("No"), QStringLiteral("発音記号"),
-                      QStringLiteral("発音カナ"), QStringLiteral("日本語"), QStringLiteral("備考"),
-                      QStringLiteral("音声ﾌｧｲﾙ"), QStringLiteral("文字色")}
-        : QStringList{QStringLiteral("日本語"), QStringLiteral("No"), QStringLiteral("発音記号"),
-                      QStringLiteral("発音カナ"), language, QStringLiteral("備考"),
-                      QStringLiteral("音声ﾌｧｲﾙ"), QStringLiteral("文字色")};
+    const QStringList captions = m_settings.EiwaFlg ? QStringList{language,
+                                                                  QStringLiteral("No"),
+                                                                  QStringLiteral("発音記号"),
+                                                                  QStringLiteral("発音カナ"),
+                                                                  QStringLiteral("日本語"),
+                                                                  QStringLiteral("備考"),
+                                                                  QStringLiteral("音声ﾌｧｲﾙ"),
+                                                                  QStringLiteral("文字色")}
+                                                    : QStringList{QStringLiteral("日本語"),
+                                                                  QStringLiteral("No"),
+                                                                  QStringLiteral("発音記号"),
+                                                                  QStringLiteral("発音カナ"),
+                                                                  language,
+                                                                  QStringLiteral("備考"),
+                                                                  QStringLiteral("音声ﾌｧｲﾙ"),
+                                                                  QStringLiteral("文字色")};
     m_wordListModel->setHorizontalHeaderLabels(captions);
     const int widths[7] = {m_settings.LV1Col1Width, m_settings.LV1Col2Width,
                            m_settings.LV1Col3Width, m_settings.LV1Col4Width,
@@ -955,8 +965,8 @@ void TMainFrm::ApplyStretchLayout(bool midStretch)
     Splitter1->setStretchFactor(0, midStretch ? 1 : 0);
     Splitter1->setStretchFactor(1, midStretch ? 0 : 1);
     const int total = qMax(Splitter1->height(), 1) > 100
-        ? Splitter1->height() - Splitter1->handleWidth()
-        : m_settings.PanelAHeight + m_settings.UnderHeight;
+                          ? Splitter1->height() - Splitter1->handleWidth()
+                          : m_settings.PanelAHeight + m_settings.UnderHeight;
     if (midStretch) {
         const int under = qMax(PageControl1->minimumHeight(), m_settings.UnderHeight);
         Splitter1->setSizes({qMax(1, total - under), under});
@@ -984,8 +994,8 @@ void TMainFrm::showEvent(QShowEvent *event)
     m_shownOnce = true;
     // The splitters know their real size only now.
     Splitter4->setSizes({m_settings.FontPanelWidth, qMax(64, Splitter4->width())});
-    Splitter2->setSizes({qMax(1, Splitter2->width() - m_settings.PADWidth),
-                         qMax(350, m_settings.PADWidth)});
+    Splitter2->setSizes(
+        {qMax(1, Splitter2->width() - m_settings.PADWidth), qMax(350, m_settings.PADWidth)});
     ApplyStretchLayout(m_settings.MidStretchFlg);
     Memo1->setFocus();
 }
@@ -1024,15 +1034,14 @@ void TMainFrm::RefreshSettingsFromWindow()
         m_settings.FontPanelWidth = qMax(MinFontPanelWidth, Panel10->width());
         m_settings.PADWidth = PageControl2->width();
     }
-    int *widths[7] = {&m_settings.LV1Col1Width, &m_settings.LV1Col2Width,
-                      &m_settings.LV1Col3Width, &m_settings.LV1Col4Width,
-                      &m_settings.LV1Col5Width, &m_settings.LV1Col6Width,
+    int *widths[7] = {&m_settings.LV1Col1Width, &m_settings.LV1Col2Width, &m_settings.LV1Col3Width,
+                      &m_settings.LV1Col4Width, &m_settings.LV1Col5Width, &m_settings.LV1Col6Width,
                       &m_settings.LV1Col7Width};
     for (int c = 0; c < 7; ++c)
         *widths[c] = ListView1->columnWidth(c);
 
-    const QRect frame = isMaximized() || isMinimized() || isFullScreen() ? normalGeometry()
-                                                                          : QRect(pos(), size());
+    const QRect frame =
+        isMaximized() || isMinimized() || isFullScreen() ? normalGeometry() : QRect(pos(), size());
     m_settings.MainFrm = {frame.left(), frame.top(), frame.left() + frame.width(),
                           frame.top() + frame.height()};
 }
@@ -1046,8 +1055,8 @@ void TMainFrm::FormClose()
     if (m_noSaveFlg)
         return;
     RefreshSettingsFromWindow();
-    const WriteResult saved = SaveSettings(
-        m_folders.SysFolder + u'/' + QString::fromUtf16(SettingsFileName), m_settings);
+    const WriteResult saved =
+        SaveSettings(m_folders.SysFolder + u'/' + QString::fromUtf16(SettingsFileName), m_settings);
     if (!saved)
         m_platform.dialogs->warning(saved.errorMessage);
 }

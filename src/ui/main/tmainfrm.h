@@ -3,11 +3,11 @@
 // the window description as their objectName.
 #pragma once
 
+#include <QMainWindow>
+
 #include "folders.h"
 #include "platform.h"
 #include "settings.h"
-
-#include <QMainWindow>
 
 class QAbstractButton;
 class QAction;
@@ -109,10 +109,10 @@ public:
     QLineEdit *Edit1 = nullptr;
     QPlainTextEdit *Memo1 = nullptr;
     QTabWidget *PageControl2 = nullptr;
-    QWidget *CandPage = nullptr;    // "候補入力"
-    QWidget *AccentPage = nullptr;  // "ACボタン"
-    QWidget *PhonetPage = nullptr;  // "発音記号"
-    QWidget *TabSheet2 = nullptr;   // "単語帳検索"
+    QWidget *CandPage = nullptr;   // "候補入力"
+    QWidget *AccentPage = nullptr; // "ACボタン"
+    QWidget *PhonetPage = nullptr; // "発音記号"
+    QWidget *TabSheet2 = nullptr;  // "単語帳検索"
     QTabWidget *PageControl1 = nullptr;
     QWidget *WordListPage = nullptr; // "単語リスト"
     QWidget *PalettePage = nullptr;  // "記号奥の手"

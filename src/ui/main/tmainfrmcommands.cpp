@@ -1,15 +1,5 @@
 // The main window's own commands: pad text files, edit commands, the function keys,
 // the selectors of the control bar, the pad tools, help and about.
-#include "tmainfrm.h"
-
-#include "accentpairs.h"
-#include "codevalue.h"
-#include "dialogs.h"
-#include "inputmethod.h"
-#include "shell.h"
-#include "taboutfrm.h"
-#include "textfile.h"
-
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -29,6 +19,15 @@
 #include <QToolButton>
 
 #include <climits>
+
+#include "accentpairs.h"
+#include "codevalue.h"
+#include "dialogs.h"
+#include "inputmethod.h"
+#include "shell.h"
+#include "taboutfrm.h"
+#include "textfile.h"
+#include "tmainfrm.h"
 
 namespace {
 
@@ -182,22 +181,40 @@ void TMainFrm::EditCommandOnFocus(int command)
     QWidget *w = focusedTextField();
     if (auto *line = qobject_cast<QLineEdit *>(w)) {
         switch (command) {
-        case 0: line->undo(); break;
-        case 1: line->cut(); break;
-        case 2: line->copy(); break;
-        case 3: line->paste(); break;
+        case 0:
+            line->undo();
+            break;
+        case 1:
+            line->cut();
+            break;
+        case 2:
+            line->copy();
+            break;
+        case 3:
+            line->paste();
+            break;
         case 4:
             if (line->hasSelectedText() && !line->isReadOnly())
                 line->del();
             break;
-        case 5: line->selectAll(); break;
+        case 5:
+            line->selectAll();
+            break;
         }
     } else if (auto *plain = qobject_cast<QPlainTextEdit *>(w)) {
         switch (command) {
-        case 0: plain->undo(); break;
-        case 1: plain->cut(); break;
-        case 2: plain->copy(); break;
-        case 3: plain->paste(); break;
+        case 0:
+            plain->undo();
+            break;
+        case 1:
+            plain->cut();
+            break;
+        case 2:
+            plain->copy();
+            break;
+        case 3:
+            plain->paste();
+            break;
         case 4:
             if (!plain->isReadOnly()) {
                 QTextCursor cursor = plain->textCursor();
@@ -205,14 +222,24 @@ void TMainFrm::EditCommandOnFocus(int command)
                 plain->setTextCursor(cursor);
             }
             break;
-        case 5: plain->selectAll(); break;
+        case 5:
+            plain->selectAll();
+            break;
         }
     } else if (auto *rich = qobject_cast<QTextEdit *>(w)) {
         switch (command) {
-        case 0: rich->undo(); break;
-        case 1: rich->cut(); break;
-        case 2: rich->copy(); break;
-        case 3: rich->paste(); break;
+        case 0:
+            rich->undo();
+            break;
+        case 1:
+            rich->cut();
+            break;
+        case 2:
+            rich->copy();
+            break;
+        case 3:
+            rich->paste();
+            break;
         case 4:
             if (!rich->isReadOnly()) {
                 QTextCursor cursor = rich->textCursor();
@@ -220,7 +247,9 @@ void TMainFrm::EditCommandOnFocus(int command)
                 rich->setTextCursor(cursor);
             }
             break;
-        case 5: rich->selectAll(); break;
+        case 5:
+            rich->selectAll();
+            break;
         }
     }
 }
@@ -236,8 +265,8 @@ void TMainFrm::RememberPadFile(const QString &path)
 void TMainFrm::OpenPadText()
 {
     SelectJapaneseLayout();
-    const QString path =
-        m_platform.dialogs->openFileName(QStringLiteral("開く"), m_padDialogFolder, padTextFilters());
+    const QString path = m_platform.dialogs->openFileName(QStringLiteral("開く"), m_padDialogFolder,
+                                                          padTextFilters());
     if (path.isEmpty())
         return;
     RememberPadFile(path);
@@ -274,8 +303,8 @@ void TMainFrm::SavePadTextAs()
 {
     SelectJapaneseLayout();
     const QString start = m_padFileName.isEmpty()
-        ? m_padDialogFolder
-        : m_padDialogFolder + u'/' + QFileInfo(m_padFileName).fileName();
+                              ? m_padDialogFolder
+                              : m_padDialogFolder + u'/' + QFileInfo(m_padFileName).fileName();
     QString path = m_platform.dialogs->saveFileName(QStringLiteral("名前を付けて保存"), start,
                                                     padTextFilters());
     if (path.isEmpty())
@@ -333,8 +362,9 @@ void TMainFrm::SetWordBookFolder(const QString &path)
 
 void TMainFrm::LatCombineExecute()
 {
-    if (!m_platform.dialogs->confirm(QStringLiteral(
-            "アルファベットと記号（２文字）を、記号付きアルファベット（１文字）に変換しますがよろしいですか？")))
+    if (!m_platform.dialogs->confirm(
+            QStringLiteral("アルファベットと記号（２文字）を、記号付きアルファベット（１文字）に変"
+                           "換しますがよろしいですか？")))
         return;
     const QString before = padText();
     const QString after = CombineAccents(before);
@@ -348,8 +378,8 @@ void TMainFrm::LatCombineExecute()
 
 void TMainFrm::LatDivideExecute()
 {
-    if (!m_platform.dialogs->confirm(QStringLiteral(
-            "記号付きアルファベット（１文字）をアルファベットと記号に分解しますがよろしいですか？")))
+    if (!m_platform.dialogs->confirm(QStringLiteral("記号付きアルファベット（１文字）をアルファベッ"
+                                                    "トと記号に分解しますがよろしいですか？")))
         return;
     const QString before = padText();
     const QString after = DivideAccents(before);

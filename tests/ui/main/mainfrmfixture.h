@@ -1,6 +1,26 @@
 // A main window over a private home and fake platform services, for the window tests.
 #pragma once
 
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTimer>
+#include <QToolButton>
+
+#include <memory>
+
 #include "fakedialogs.h"
 #include "fakeplatform.h"
 #include "folders.h"
@@ -9,27 +29,7 @@
 #include "testhome.h"
 #include "textfile.h"
 #include "tmainfrm.h"
-
-#include <QAction>
-#include <QDir>
-#include <QMenu>
-#include <QMenuBar>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QHeaderView>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QRadioButton>
-#include <QSplitter>
-#include <QStatusBar>
-#include <QTabWidget>
-#include <QTableView>
-#include <QToolButton>
-#include <QTimer>
 #include "tshape.h"
-
-#include <memory>
 
 struct MainFrmFixture
 {
@@ -57,15 +57,9 @@ struct MainFrmFixture
         QDir().mkpath(folders.ProgramFolder);
     }
 
-    QString settingsPath() const
-    {
-        return folders.SysFolder + QStringLiteral("/VelmorUC.rng");
-    }
+    QString settingsPath() const { return folders.SysFolder + QStringLiteral("/VelmorUC.rng"); }
     // Writes a settings file the next window will read.
-    void writeSettings(const QStringList &lines) const
-    {
-        WriteAnsiFile(settingsPath(), lines);
-    }
+    void writeSettings(const QStringList &lines) const { WriteAnsiFile(settingsPath(), lines); }
 
     std::unique_ptr<TMainFrm> create()
     {

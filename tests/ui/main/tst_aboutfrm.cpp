@@ -1,8 +1,8 @@
-#include "mainfrmfixture.h"
-#include "taboutfrm.h"
-
 #include <QPushButton>
 #include <QTest>
+
+#include "mainfrmfixture.h"
+#include "taboutfrm.h"
 
 class tst_AboutFrm : public QObject
 {

@@ -1,7 +1,7 @@
-#include "mainfrmfixture.h"
-
 #include <QSignalSpy>
 #include <QTest>
+
+#include "mainfrmfixture.h"
 
 class tst_Commands : public QObject
 {
@@ -29,30 +29,50 @@ void tst_Commands::commandsExistWithCaptions_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("RegWord") << "RegWord" << "単語登録";
-    QTest::newRow("ModWord") << "ModWord" << "単語編集";
-    QTest::newRow("MoveWord") << "MoveWord" << "単語移動";
-    QTest::newRow("JumpWord") << "JumpWord" << "ジャンプ";
-    QTest::newRow("DeleteWord") << "DeleteWord" << "単語削除";
-    QTest::newRow("ChangeColor") << "ChangeColor" << "文字色変更";
-    QTest::newRow("CreateWB") << "CreateWB" << "単語帳の新規作成";
-    QTest::newRow("ChangeProp") << "ChangeProp" << "単語帳のプロパティ変更";
-    QTest::newRow("DeleteWB") << "DeleteWB" << "単語帳の削除";
-    QTest::newRow("CloseWB") << "CloseWB" << "単語帳を閉じる";
-    QTest::newRow("EditGroup") << "EditGroup" << "グループ名の編集";
-    QTest::newRow("WBEditor") << "WBEditor" << "単語帳エディタ";
-    QTest::newRow("DispSeaView") << "DispSeaView" << "検索詳細表示";
-    QTest::newRow("DispCand") << "DispCand" << "候補表示";
-    QTest::newRow("DispBand") << "DispBand" << "候補表示２";
-    QTest::newRow("LineMode") << "LineMode" << "１行入力モード";
-    QTest::newRow("IMEChange") << "IMEChange" << "IMEのカスタマイズ";
-    QTest::newRow("Settei") << "Settei" << "設定";
+    QTest::newRow("RegWord") << "RegWord"
+                             << "単語登録";
+    QTest::newRow("ModWord") << "ModWord"
+                             << "単語編集";
+    QTest::newRow("MoveWord") << "MoveWord"
+                              << "単語移動";
+    QTest::newRow("JumpWord") << "JumpWord"
+                              << "ジャンプ";
+    QTest::newRow("DeleteWord") << "DeleteWord"
+                                << "単語削除";
+    QTest::newRow("ChangeColor") << "ChangeColor"
+                                 << "文字色変更";
+    QTest::newRow("CreateWB") << "CreateWB"
+                              << "単語帳の新規作成";
+    QTest::newRow("ChangeProp") << "ChangeProp"
+                                << "単語帳のプロパティ変更";
+    QTest::newRow("DeleteWB") << "DeleteWB"
+                              << "単語帳の削除";
+    QTest::newRow("CloseWB") << "CloseWB"
+                             << "単語帳を閉じる";
+    QTest::newRow("EditGroup") << "EditGroup"
+                               << "グループ名の編集";
+    QTest::newRow("WBEditor") << "WBEditor"
+                              << "単語帳エディタ";
+    QTest::newRow("DispSeaView") << "DispSeaView"
+                                 << "検索詳細表示";
+    QTest::newRow("DispCand") << "DispCand"
+                              << "候補表示";
+    QTest::newRow("DispBand") << "DispBand"
+                              << "候補表示２";
+    QTest::newRow("LineMode") << "LineMode"
+                              << "１行入力モード";
+    QTest::newRow("IMEChange") << "IMEChange"
+                               << "IMEのカスタマイズ";
+    QTest::newRow("Settei") << "Settei"
+                            << "設定";
     QTest::newRow("LatCombine") << "LatCombine"
                                 << "2文字を1文字化する　（アクセント付文字など）　(&C)";
     QTest::newRow("LatDivide") << "LatDivide"
                                << "1文字を2文字化する　（アクセント付文字など） (&D)";
-    QTest::newRow("OpenSymDB") << "OpenSymDB" << "記号データベース";
-    QTest::newRow("OpenCandEditor") << "OpenCandEditor" << "候補順エディタ";
+    QTest::newRow("OpenSymDB") << "OpenSymDB"
+                               << "記号データベース";
+    QTest::newRow("OpenCandEditor") << "OpenCandEditor"
+                                    << "候補順エディタ";
 }
 
 void tst_Commands::commandsExistWithCaptions()
@@ -85,13 +105,20 @@ void tst_Commands::toolbarButtons_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("hint");
     QTest::addColumn<bool>("enabled");
-    QTest::newRow("0") << 0 << "終了" << "" << true;
-    QTest::newRow("1") << 1 << "ｸﾘｱ" << "" << true;
-    QTest::newRow("2") << 2 << "登録" << "単語登録　F4" << false;
-    QTest::newRow("3") << 3 << "編集" << "単語編集　F5" << false;
-    QTest::newRow("4") << 4 << "ｴﾃﾞｨﾀ" << "単語帳エディタ　F6" << false;
-    QTest::newRow("5") << 5 << "PAD" << "PADモード　F7" << true;
-    QTest::newRow("6") << 6 << "設定" << "" << true;
+    QTest::newRow("0") << 0 << "終了"
+                       << "" << true;
+    QTest::newRow("1") << 1 << "ｸﾘｱ"
+                       << "" << true;
+    QTest::newRow("2") << 2 << "登録"
+                       << "単語登録　F4" << false;
+    QTest::newRow("3") << 3 << "編集"
+                       << "単語編集　F5" << false;
+    QTest::newRow("4") << 4 << "ｴﾃﾞｨﾀ"
+                       << "単語帳エディタ　F6" << false;
+    QTest::newRow("5") << 5 << "PAD"
+                       << "PADモード　F7" << true;
+    QTest::newRow("6") << 6 << "設定"
+                       << "" << true;
 }
 
 void tst_Commands::toolbarButtons()
@@ -175,8 +202,8 @@ void tst_Commands::functionKeysReachCommandsFromAnyControl()
     a->setEnabled(true);
     w->ListView1->setEnabled(true);
     QSignalSpy spy(a, &QAction::triggered);
-    const QList<QWidget *> targets = {w->Memo1, w->Edit1, w->ListView1, w->ComboBox2,
-                                      w->ListView2, w->CheckBox3};
+    const QList<QWidget *> targets = {w->Memo1,     w->Edit1,     w->ListView1,
+                                      w->ComboBox2, w->ListView2, w->CheckBox3};
     for (QWidget *target : targets)
         QTest::keyClick(target, Qt::Key(key));
     QCOMPARE(spy.count(), targets.size());

@@ -1,7 +1,7 @@
-#include "mainfrmfixture.h"
-
 #include <QFile>
 #include <QTest>
+
+#include "mainfrmfixture.h"
 
 class tst_Layout : public QObject
 {
@@ -30,13 +30,14 @@ void tst_Layout::namedControlsExist()
     MainFrmFixture f;
     auto w = f.create();
     for (const char *name :
-         {"MainMenu1", "ControlBar1", "Panel4", "Panel5", "Panel6", "Panel10", "ComboBox1",
-          "ComboBox3", "ComboBox2", "Splitter4", "Panel9", "CheckBox3", "Label4", "Shape1",
-          "TransSpBtn", "Label3", "Edit2", "CheckBox2", "StatusBar1", "Panel1", "Splitter1",
-          "PanelA", "PageControl2", "Splitter2", "Edit1", "Memo1", "PageControl1", "ListView1",
-          "Splitter3", "Panel7", "Panel8", "NewSpBtn", "DicSpBtn", "ChangeBtn", "SpeedButton2",
-          "CheckBox1", "RadioButton1", "RadioButton2", "ListView2", "TabSheet2", "PopupMenu1",
-          "PopupMenu5", "TransTimer1", "PasteTimer", "DoorTimer"}) {
+         {"MainMenu1",    "ControlBar1",  "Panel4",       "Panel5",    "Panel6",       "Panel10",
+          "ComboBox1",    "ComboBox3",    "ComboBox2",    "Splitter4", "Panel9",       "CheckBox3",
+          "Label4",       "Shape1",       "TransSpBtn",   "Label3",    "Edit2",        "CheckBox2",
+          "StatusBar1",   "Panel1",       "Splitter1",    "PanelA",    "PageControl2", "Splitter2",
+          "Edit1",        "Memo1",        "PageControl1", "ListView1", "Splitter3",    "Panel7",
+          "Panel8",       "NewSpBtn",     "DicSpBtn",     "ChangeBtn", "SpeedButton2", "CheckBox1",
+          "RadioButton1", "RadioButton2", "ListView2",    "TabSheet2", "PopupMenu1",   "PopupMenu5",
+          "TransTimer1",  "PasteTimer",   "DoorTimer"}) {
         const QList<QObject *> found = w->findChildren<QObject *>(QLatin1String(name));
         QVERIFY2(found.size() == 1, name);
     }
@@ -149,8 +150,7 @@ void tst_Layout::placementWithoutSettings()
 void tst_Layout::placementFromSettings()
 {
     MainFrmFixture f;
-    f.writeSettings({"MainFrmLeft,10", "MainFrmTop,20", "MainFrmWidth,1000",
-                     "MainFrmHeight,760"});
+    f.writeSettings({"MainFrmLeft,10", "MainFrmTop,20", "MainFrmWidth,1000", "MainFrmHeight,760"});
     auto w = f.create();
     QCOMPARE(w->pos(), QPoint(10, 20));
     QCOMPARE(w->size(), QSize(1000, 760));
@@ -288,10 +288,18 @@ void tst_Layout::directionCaptions_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("forward");
     QTest::addColumn<QString>("backward");
-    QTest::newRow("default") << "欧　文" << "欧日" << "日欧";
-    QTest::newRow("english") << "英　語" << "英和" << "和英";
-    QTest::newRow("portuguese") << "ﾎﾟﾙﾄｶﾞﾙ語" << "葡和" << "和葡";
-    QTest::newRow("unknown") << "クリンゴン語" << "欧日" << "日欧";
+    QTest::newRow("default") << "欧　文"
+                             << "欧日"
+                             << "日欧";
+    QTest::newRow("english") << "英　語"
+                             << "英和"
+                             << "和英";
+    QTest::newRow("portuguese") << "ﾎﾟﾙﾄｶﾞﾙ語"
+                                << "葡和"
+                                << "和葡";
+    QTest::newRow("unknown") << "クリンゴン語"
+                             << "欧日"
+                             << "日欧";
 }
 
 void tst_Layout::directionCaptions()

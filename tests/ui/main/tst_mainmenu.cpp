@@ -1,6 +1,6 @@
-#include "mainfrmfixture.h"
-
 #include <QTest>
+
+#include "mainfrmfixture.h"
 
 class tst_MainMenu : public QObject
 {
@@ -27,8 +27,8 @@ void tst_MainMenu::topLevelCaptions()
     for (QAction *a : w->MainMenu1->actions())
         captions.append(a->text());
     const QStringList expected = {
-        QStringLiteral("　ファイル (&F)"), QStringLiteral("　編集 (&E)"),
-        QStringLiteral("　IME指定 (&I)"),  QStringLiteral("　単語帳 (&W)"),
+        QStringLiteral("　ファイル (&F)"),   QStringLiteral("　編集 (&E)"),
+        QStringLiteral("　IME指定 (&I)"),    QStringLiteral("　単語帳 (&W)"),
         QStringLiteral("　転送モード (&M)"), QStringLiteral("ツール (&T)"),
         QStringLiteral("　オプション (&O)"), QStringLiteral("　ヘルプ (&H)"),
     };
@@ -45,21 +45,41 @@ void tst_MainMenu::menuItems_data()
                           << QStringList{"開く", "上書き保存", "名前を付けて保存", "-",
                                          "閉じる (&X)"};
     QTest::newRow("edit") << "EditMenu"
-                          << QStringList{"元に戻す(&U)", "切り取り(&T)", "コピー(&C)",
-                                         "貼り付け(&P)", "削除(&D)", "-", "すべてを選択(&A)",
-                                         "-", "右端で折り返す", "スクロールバーを表示する"};
+                          << QStringList{"元に戻す(&U)",     "切り取り(&T)",
+                                         "コピー(&C)",       "貼り付け(&P)",
+                                         "削除(&D)",         "-",
+                                         "すべてを選択(&A)", "-",
+                                         "右端で折り返す",   "スクロールバーを表示する"};
     QTest::newRow("ime") << "IMEMenu" << QStringList{"日本語IME"};
-    QTest::newRow("wordbook")
-        << "WordBookMenu"
-        << QStringList{"単語帳エディタ", "-", "グループ名の編集", "-", "単語帳の新規作成",
-                       "単語帳のプロパティ変更", "単語帳の削除", "-", "単語登録", "単語編集",
-                       "単語移動", "ジャンプ (&J)", "単語削除", "-", "検索詳細画面を表示する", "-",
-                       "単語帳を閉じる"};
+    QTest::newRow("wordbook") << "WordBookMenu"
+                              << QStringList{"単語帳エディタ",
+                                             "-",
+                                             "グループ名の編集",
+                                             "-",
+                                             "単語帳の新規作成",
+                                             "単語帳のプロパティ変更",
+                                             "単語帳の削除",
+                                             "-",
+                                             "単語登録",
+                                             "単語編集",
+                                             "単語移動",
+                                             "ジャンプ (&J)",
+                                             "単語削除",
+                                             "-",
+                                             "検索詳細画面を表示する",
+                                             "-",
+                                             "単語帳を閉じる"};
     QTest::newRow("tools") << "ToolMenu"
-                           << QStringList{"記号データベース", "候補順エディタ", "-",
+                           << QStringList{"記号データベース",
+                                          "候補順エディタ",
+                                          "-",
                                           "2文字を1文字化する　（アクセント付文字など）　(&C)",
-                                          "1文字を2文字化する　（アクセント付文字など） (&D)", "-",
-                                          "単語帳変換ツール", "-", "一覧HTML作成ツール", "-",
+                                          "1文字を2文字化する　（アクセント付文字など） (&D)",
+                                          "-",
+                                          "単語帳変換ツール",
+                                          "-",
+                                          "一覧HTML作成ツール",
+                                          "-",
                                           "コード値チェッカー"};
     QTest::newRow("options") << "OptionMenu" << QStringList{"設定"};
     QTest::newRow("help") << "HelpMenu" << QStringList{"ヘルプ (&H)", "バージョン情報 (&V)"};
@@ -118,8 +138,8 @@ void tst_MainMenu::checkMarksOnOpening_data()
     QTest::addColumn<bool>("bars");
     QTest::addColumn<bool>("searchDetail");
     QTest::newRow("start values") << QStringList() << false << false << true;
-    QTest::newRow("all set") << QStringList{"WordWrapFlg,1", "ScroBarsFlg,1", "NoResFlg,1"}
-                             << true << true << false;
+    QTest::newRow("all set") << QStringList{"WordWrapFlg,1", "ScroBarsFlg,1", "NoResFlg,1"} << true
+                             << true << false;
 }
 
 void tst_MainMenu::checkMarksOnOpening()
@@ -136,8 +156,7 @@ void tst_MainMenu::checkMarksOnOpening()
     QCOMPARE(w->WordWrapItem->isChecked(), wrap);
     QCOMPARE(w->ScroBarsItem->isChecked(), bars);
     QCOMPARE(w->NoResItem->isChecked(), searchDetail);
-    QCOMPARE(w->Memo1->lineWrapMode(),
-             wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+    QCOMPARE(w->Memo1->lineWrapMode(), wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
     QCOMPARE(w->Memo1->verticalScrollBarPolicy(),
              bars ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
 }

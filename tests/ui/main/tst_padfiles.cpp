@@ -1,7 +1,7 @@
-#include "mainfrmfixture.h"
-
 #include <QFile>
 #include <QTest>
+
+#include "mainfrmfixture.h"
 
 namespace {
 
@@ -48,11 +48,13 @@ void tst_PadFiles::saveAsWritesUtf16WithCrLf_data()
 {
     QTest::addColumn<QString>("pad");
     QTest::addColumn<QString>("file");
-    QTest::newRow("two lines") << QStringLiteral("café\nnaïve") << QStringLiteral("café\r\nnaïve\r\n");
+    QTest::newRow("two lines") << QStringLiteral("café\nnaïve")
+                               << QStringLiteral("café\r\nnaïve\r\n");
     QTest::newRow("ipa") << QStringLiteral("ˈfəʊtəʊ") << QStringLiteral("ˈfəʊtəʊ\r\n");
     QTest::newRow("empty") << QString() << QString();
     QTest::newRow("empty last line") << QStringLiteral("a\n\n") << QStringLiteral("a\r\n\r\n");
-    QTest::newRow("no-break space kept") << QStringLiteral("a\u00A0b") << QStringLiteral("a\u00A0b\r\n");
+    QTest::newRow("no-break space kept")
+        << QStringLiteral("a\u00A0b") << QStringLiteral("a\u00A0b\r\n");
     QTest::newRow("surrogates") << QStringLiteral("😀") << QStringLiteral("😀\r\n");
 }
 

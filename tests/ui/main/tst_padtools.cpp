@@ -1,6 +1,6 @@
-#include "mainfrmfixture.h"
-
 #include <QTest>
+
+#include "mainfrmfixture.h"
 
 class tst_PadTools : public QObject
 {
@@ -26,12 +26,21 @@ void tst_PadTools::combine_data()
     QTest::addColumn<QString>("pad");
     QTest::addColumn<QString>("result");
     QTest::addColumn<QString>("message");
-    QTest::newRow("e acute t") << "e\u0301t" << "ét" << "1組、変換しました";
-    QTest::newRow("two marks") << "a\u0301\u0302" << "á\u0302" << "1組、変換しました";
-    QTest::newRow("q acute") << "q\u0301" << "q\u0301" << "0組、変換しました";
-    QTest::newRow("empty") << "" << "" << "0組、変換しました";
+    QTest::newRow("e acute t") << "e\u0301t"
+                               << "ét"
+                               << "1組、変換しました";
+    QTest::newRow("two marks") << "a\u0301\u0302"
+                               << "á\u0302"
+                               << "1組、変換しました";
+    QTest::newRow("q acute") << "q\u0301"
+                             << "q\u0301"
+                             << "0組、変換しました";
+    QTest::newRow("empty") << ""
+                           << ""
+                           << "0組、変換しました";
     QTest::newRow("three lines") << "Que\u0301bec\nSa\u0303o\nZu\u0308rich\u00A0!"
-                                 << "Québec\nSão\nZürich\u00A0!" << "3組、変換しました";
+                                 << "Québec\nSão\nZürich\u00A0!"
+                                 << "3組、変換しました";
 }
 
 void tst_PadTools::combine()
@@ -46,7 +55,8 @@ void tst_PadTools::combine()
     QCOMPARE(f.dialogs.shown.size(), 2);
     QCOMPARE(f.dialogs.shown[0],
              (FakeDialogs::Shown{FakeDialogs::Kind::Confirm,
-                                 "アルファベットと記号（２文字）を、記号付きアルファベット（１文字）に変換しますがよろしいですか？"}));
+                                 "アルファベットと記号（２文字）を、記号付きアルファベット（１文字"
+                                 "）に変換しますがよろしいですか？"}));
     QCOMPARE(f.dialogs.shown[1], (FakeDialogs::Shown{FakeDialogs::Kind::Information, message}));
     QCOMPARE(w->padText(), result);
     QVERIFY(w->Memo1->textCursor().atEnd());
@@ -71,9 +81,15 @@ void tst_PadTools::divide_data()
     QTest::addColumn<QString>("pad");
     QTest::addColumn<QString>("result");
     QTest::addColumn<QString>("message");
-    QTest::newRow("Ça") << "Ça" << "Ça" << "0組、分解しました";
-    QTest::newRow("élève") << "élève" << "e\u0301le\u0300ve" << "2組、分解しました";
-    QTest::newRow("Ť ẗ") << "Ť ẗ" << "T\u030C t\u0308" << "2組、分解しました";
+    QTest::newRow("Ça") << "Ça"
+                        << "Ça"
+                        << "0組、分解しました";
+    QTest::newRow("élève") << "élève"
+                           << "e\u0301le\u0300ve"
+                           << "2組、分解しました";
+    QTest::newRow("Ť ẗ") << "Ť ẗ"
+                         << "T\u030C t\u0308"
+                         << "2組、分解しました";
 }
 
 void tst_PadTools::divide()
@@ -86,8 +102,8 @@ void tst_PadTools::divide()
     w->Memo1->setPlainText(pad);
     w->LatDivide->trigger();
     QCOMPARE(f.dialogs.shown.size(), 2);
-    QCOMPARE(f.dialogs.shown[0].text,
-             QStringLiteral("記号付きアルファベット（１文字）をアルファベットと記号に分解しますがよろしいですか？"));
+    QCOMPARE(f.dialogs.shown[0].text, QStringLiteral("記号付きアルファベット（１文字）をアルファベ"
+                                                     "ットと記号に分解しますがよろしいですか？"));
     QCOMPARE(f.dialogs.shown[1], (FakeDialogs::Shown{FakeDialogs::Kind::Information, message}));
     QCOMPARE(w->padText(), result);
     QVERIFY(w->Memo1->textCursor().atEnd());
@@ -110,13 +126,20 @@ void tst_PadTools::codeChecker_data()
 {
     QTest::addColumn<QString>("pad");
     QTest::addColumn<QString>("result");
-    QTest::newRow("é") << "é" << "/#$00E9";
-    QTest::newRow("e + acute") << "e\u0301" << "/#$0065/#$0301";
-    QTest::newRow("blanks around") << "  ab  " << "/#$0061/#$0062";
-    QTest::newRow("two lines") << "a\nb" << "/#$0061/#$000D/#$000A/#$0062";
-    QTest::newRow("outer lines trimmed") << "\n\na\n\n" << "/#$0061";
-    QTest::newRow("astral") << "😀" << "/#$D83D/#$DE00";
-    QTest::newRow("no-break space") << "x\u00A0y" << "/#$0078/#$00A0/#$0079";
+    QTest::newRow("é") << "é"
+                       << "/#$00E9";
+    QTest::newRow("e + acute") << "e\u0301"
+                               << "/#$0065/#$0301";
+    QTest::newRow("blanks around") << "  ab  "
+                                   << "/#$0061/#$0062";
+    QTest::newRow("two lines") << "a\nb"
+                               << "/#$0061/#$000D/#$000A/#$0062";
+    QTest::newRow("outer lines trimmed") << "\n\na\n\n"
+                                         << "/#$0061";
+    QTest::newRow("astral") << "😀"
+                            << "/#$D83D/#$DE00";
+    QTest::newRow("no-break space") << "x\u00A0y"
+                                    << "/#$0078/#$00A0/#$0079";
 }
 
 void tst_PadTools::codeChecker()
@@ -129,8 +152,8 @@ void tst_PadTools::codeChecker()
     w->Edit1->setText(QStringLiteral("old"));
     w->CodeChecker->trigger();
     QCOMPARE(f.dialogs.shown,
-             (QList<FakeDialogs::Shown>{{FakeDialogs::Kind::Information,
-                                         "結果は発音記号入力エリアに表示します。"}}));
+             (QList<FakeDialogs::Shown>{
+                 {FakeDialogs::Kind::Information, "結果は発音記号入力エリアに表示します。"}}));
     QCOMPARE(w->Edit1->text(), result);
     QCOMPARE(w->padText(), pad);
 }

@@ -1,7 +1,7 @@
-#include "mainfrmfixture.h"
-
 #include <QFile>
 #include <QTest>
+
+#include "mainfrmfixture.h"
 
 class tst_Selectors : public QObject
 {
@@ -69,9 +69,18 @@ void tst_Selectors::languageSelector_data()
     QTest::addColumn<QString>("dictionary");
     QTest::addColumn<QString>("forward");
     QTest::addColumn<QString>("backward");
-    QTest::newRow("french") << 2 << "FrenchA" << "FrenchG" << "仏和" << "和仏";
-    QTest::newRow("default") << 0 << "bookA" << "bookG" << "欧日" << "日欧";
-    QTest::newRow("portuguese") << 6 << "PortugueseA" << "PortugueseG" << "葡和" << "和葡";
+    QTest::newRow("french") << 2 << "FrenchA"
+                            << "FrenchG"
+                            << "仏和"
+                            << "和仏";
+    QTest::newRow("default") << 0 << "bookA"
+                             << "bookG"
+                             << "欧日"
+                             << "日欧";
+    QTest::newRow("portuguese") << 6 << "PortugueseA"
+                                << "PortugueseG"
+                                << "葡和"
+                                << "和葡";
 }
 
 void tst_Selectors::languageSelector()
