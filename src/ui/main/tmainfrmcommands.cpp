@@ -269,13 +269,14 @@ void TMainFrm::OpenPadText()
                                                           padTextFilters());
     if (path.isEmpty())
         return;
-    RememberPadFile(path);
     QString text;
     const TextReadResult read = ReadWholeText(path, TextFileKind::Unicode, &text);
     if (!read.ok) {
+        // Not remembered: a later "上書き保存" must not put the pad over a file it never showed.
         m_platform.dialogs->warning(read.errorMessage);
         return;
     }
+    RememberPadFile(path);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(u'\r', u'\n');
     Memo1->setPlainText(text);

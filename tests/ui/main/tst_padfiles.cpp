@@ -42,6 +42,8 @@ private Q_SLOTS:
     void cancelledDialogsChangeNothing();
     void openWithoutMarkReadsUtf16();
     void failedWriteIsReportedWithTheName();
+    void unreadableFileIsNotRemembered();
+    void oddByteCountDoesNotCrash();
 };
 
 void tst_PadFiles::saveAsWritesUtf16WithCrLf_data()
@@ -200,6 +202,34 @@ void tst_PadFiles::failedWriteIsReportedWithTheName()
     w->SavePadTextAs();
     QCOMPARE(f.dialogs.shown.last().kind, FakeDialogs::Kind::Warning);
     QVERIFY(f.dialogs.shown.last().text.contains(QStringLiteral("x.txt")));
+}
+
+void tst_PadFiles::unreadableFileIsNotRemembered()
+{
+    MainFrmFixture f;
+    auto w = f.create();
+    const QString saved = f.folders.UserTextFolder + QStringLiteral("/mine.txt");
+    f.dialogs.fileAnswers.enqueue(saved);
+    w->Memo1->setPlainText(QStringLiteral("mine"));
+    w->SavePadTextAs();
+    // A folder cannot be read as a file.
+    const QString folder = f.home.path(QStringLiteral("Documents"));
+    f.dialogs.fileAnswers.enqueue(folder);
+    w->OpenPadText();
+    QCOMPARE(f.dialogs.shown.last().kind, FakeDialogs::Kind::Warning);
+    QCOMPARE(w->padFileName(), saved);
+    QCOMPARE(w->padText(), QStringLiteral("mine"));
+}
+
+void tst_PadFiles::oddByteCountDoesNotCrash()
+{
+    MainFrmFixture f;
+    auto w = f.create();
+    const QString path = f.folders.UserTextFolder + QStringLiteral("/odd.txt");
+    QVERIFY(WriteFileBytes(path, QByteArray("\xFF\xFE" "a\0b\0c", 7)).ok);
+    f.dialogs.fileAnswers.enqueue(path);
+    w->OpenPadText();
+    QVERIFY(w->padText().startsWith(QStringLiteral("ab")));
 }
 
 QTEST_MAIN(tst_PadFiles)
