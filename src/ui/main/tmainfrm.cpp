@@ -459,6 +459,8 @@ void TMainFrm::CreateTransferPanel()
     transferFont.setBold(true);
     TransSpBtn->setFont(transferFont);
     connect(TransSpBtn, &QToolButton::clicked, this, &TMainFrm::Transfer);
+    connect(CheckBox2, &QCheckBox::toggled, this,
+            [this](bool on) { m_settings.AutoPasteFlg = on; });
 
     Label3 = named(new QLabel(QStringLiteral("転送モード："), Panel5), "Label3");
     Label3->setGeometry(106, 10, 104, 20);
@@ -715,6 +717,14 @@ void TMainFrm::CreateWordListArea()
     Splitter3->setStretchFactor(1, 0);
     Splitter3->setSizes({500, 376});
 
+    // The settings these controls mirror; the word-book panel adds what they trigger.
+    connect(CheckBox1, &QCheckBox::toggled, this,
+            [this](bool on) { m_settings.AutoCloseFlg = on; });
+    connect(RadioButton1, &QRadioButton::toggled, this, [this](bool on) {
+        m_settings.EiwaFlg = on;
+        SetWordListCaptions();
+    });
+
     PopupMenu1 = named(new QMenu(this), "PopupMenu1");
     PopupMenu1->addActions({RegWord, ModWord, MoveWord, JumpWord, DeleteWord});
     PopupMenu1->addSeparator();
@@ -856,6 +866,22 @@ void TMainFrm::SetDirectionCaptions()
     RadioButton2->setText(backward);
 }
 
+void TMainFrm::SetWordListCaptions()
+{
+    const QString language = m_settings.SelectLang;
+    QStringList captions = {language,
+                            QStringLiteral("No"),
+                            QStringLiteral("発音記号"),
+                            QStringLiteral("発音カナ"),
+                            QStringLiteral("日本語"),
+                            QStringLiteral("備考"),
+                            QStringLiteral("音声ﾌｧｲﾙ"),
+                            QStringLiteral("文字色")};
+    if (!m_settings.EiwaFlg)
+        captions.swapItemsAt(0, 4);
+    m_wordListModel->setHorizontalHeaderLabels(captions);
+}
+
 void TMainFrm::ApplyPadFont()
 {
     QFont font(m_settings.UsrMainFont);
@@ -904,24 +930,7 @@ void TMainFrm::ApplySettings()
 
     // 3. Row height, panel widths, column widths.
     ListView1->verticalHeader()->setDefaultSectionSize(qMax(1, m_settings.ImLi1Height));
-    const QString language = m_settings.SelectLang;
-    const QStringList captions = m_settings.EiwaFlg ? QStringList{language,
-                                                                  QStringLiteral("No"),
-                                                                  QStringLiteral("発音記号"),
-                                                                  QStringLiteral("発音カナ"),
-                                                                  QStringLiteral("日本語"),
-                                                                  QStringLiteral("備考"),
-                                                                  QStringLiteral("音声ﾌｧｲﾙ"),
-                                                                  QStringLiteral("文字色")}
-                                                    : QStringList{QStringLiteral("日本語"),
-                                                                  QStringLiteral("No"),
-                                                                  QStringLiteral("発音記号"),
-                                                                  QStringLiteral("発音カナ"),
-                                                                  language,
-                                                                  QStringLiteral("備考"),
-                                                                  QStringLiteral("音声ﾌｧｲﾙ"),
-                                                                  QStringLiteral("文字色")};
-    m_wordListModel->setHorizontalHeaderLabels(captions);
+    SetWordListCaptions();
     const int widths[7] = {m_settings.LV1Col1Width, m_settings.LV1Col2Width,
                            m_settings.LV1Col3Width, m_settings.LV1Col4Width,
                            m_settings.LV1Col5Width, m_settings.LV1Col6Width,

@@ -242,6 +242,7 @@ private:
 
     void FillFontList();
     void SetDirectionCaptions();
+    void SetWordListCaptions();
     void ApplyPadFont();
     void ApplyWordWrap();
     void ApplyScrollBars();

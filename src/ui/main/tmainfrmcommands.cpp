@@ -347,8 +347,7 @@ void TMainFrm::ComboBox3Change()
     DicSpBtn->setChecked(false);
     m_settings.SelectLang = language.language;
     SetDirectionCaptions();
-    const int foreignColumn = m_settings.EiwaFlg ? 0 : 4;
-    m_wordListModel->setHeaderData(foreignColumn, Qt::Horizontal, language.language);
+    SetWordListCaptions();
     SetWordBookFolder(m_folders.documentsFolder(language.wordBook));
     m_folders.DictionaryFolder = m_folders.documentsFolder(language.dictionary);
 }

@@ -21,6 +21,7 @@ private Q_SLOTS:
     void settingsRefreshedOnClose();
     void noSaveFlagKeepsTheFile();
     void applySettings();
+    void mirroredSettings();
     void directionCaptions_data();
     void directionCaptions();
 };
@@ -281,6 +282,28 @@ void tst_Layout::applySettings()
     QCOMPARE(w->ListView1->model()->headerData(0, Qt::Horizontal).toString(),
              QStringLiteral("日本語"));
     QCOMPARE(QApplication::focusWidget(), w->Memo1);
+}
+
+void tst_Layout::mirroredSettings()
+{
+    MainFrmFixture f;
+    auto w = f.create();
+    w->CheckBox1->click();
+    QVERIFY(!w->settings().AutoCloseFlg);
+    w->CheckBox2->click();
+    QVERIFY(!w->settings().AutoPasteFlg);
+    w->RadioButton2->click();
+    QVERIFY(!w->settings().EiwaFlg);
+    auto caption = [&](int c) {
+        return w->ListView1->model()->headerData(c, Qt::Horizontal).toString();
+    };
+    QCOMPARE(caption(0), QStringLiteral("日本語"));
+    QCOMPARE(caption(4), QStringLiteral("欧　文"));
+    w->RadioButton1->click();
+    QVERIFY(w->settings().EiwaFlg);
+    QCOMPARE(caption(0), QStringLiteral("欧　文"));
+    QCOMPARE(caption(4), QStringLiteral("日本語"));
+    QCOMPARE(caption(7), QStringLiteral("文字色"));
 }
 
 void tst_Layout::directionCaptions_data()
