@@ -1,14 +1,33 @@
 // The main window: created through the fixed start-up steps, it owns the settings
-// record and everything else the run needs.
+// record and everything else the run needs. Controls and commands carry the names of
+// the window description as their objectName.
 #pragma once
+
+#include <QMainWindow>
 
 #include "folders.h"
 #include "platform.h"
 #include "settings.h"
 
-#include <QMainWindow>
-
+class QAbstractButton;
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
 class QPlainTextEdit;
+class QRadioButton;
+class QSplitter;
+class QStandardItemModel;
+class QStatusBar;
+class QTabWidget;
+class QTableView;
+class QTimer;
+class QToolButton;
+class TShape;
 
 class TMainFrm : public QMainWindow
 {
@@ -20,7 +39,9 @@ public:
 
     Settings &settings() { return m_settings; }
     const Settings &settings() const { return m_settings; }
+    AppFolders &folders() { return m_folders; }
     const AppFolders &folders() const { return m_folders; }
+    const Platform &platform() const { return m_platform; }
     WindowPlaces &windowPlaces() { return m_windowPlaces; }
 
     // Set by the customisation reset: the settings are not saved on close.
@@ -32,9 +53,154 @@ public:
     void PlaceWindow();
     // The close handler's work: releases the tables and saves the settings.
     void FormClose();
+    // Takes the sizes the user changes by dragging back into the settings.
+    void RefreshSettingsFromWindow();
+
+    // Which area takes the remaining height: the pad area (on) or the word list (off).
+    void ApplyStretchLayout(bool midStretch);
+
+    // Pad text file commands.
+    void OpenPadText();
+    void SavePadText();
+    void SavePadTextAs();
+    QString padFileName() const { return m_padFileName; }
+    QString padDialogFolder() const { return m_padDialogFolder; }
+
+    // Status bar panels 0 (open word book) and 1 (word-book folder).
+    void setStatusPanelText(int panel, const QString &text);
+    QString statusPanelText(int panel) const;
+
+    // The pad's text with "\n" line breaks, every character as typed (no blank
+    // substituted for a no-break space).
+    QString padText() const;
+    void setPadText(const QString &text);
+    // Makes the path the current word-book folder and shows it in the status bar.
+    void SetWordBookFolder(const QString &path);
+
+    // Runs a command only when it is enabled, as every trigger of it does.
+    static bool RunCommand(QAction *command);
+
+    // ---- Controls --------------------------------------------------------------------
+    QMenuBar *MainMenu1 = nullptr;
+    QFrame *ControlBar1 = nullptr;
+    QFrame *Panel4 = nullptr;
+    QFrame *Panel5 = nullptr;
+    QFrame *Panel6 = nullptr;
+    QFrame *Panel10 = nullptr;
+    QSplitter *Splitter4 = nullptr;
+    QFrame *Panel9 = nullptr;
+    QComboBox *ComboBox1 = nullptr; // font
+    QComboBox *ComboBox2 = nullptr; // size
+    QComboBox *ComboBox3 = nullptr; // language
+    QCheckBox *CheckBox3 = nullptr; // "下伸び"
+    TShape *Shape1 = nullptr;
+    QToolButton *TransSpBtn = nullptr;
+    QLabel *Label3 = nullptr;
+    QLineEdit *Edit2 = nullptr;
+    QCheckBox *CheckBox2 = nullptr;
+    QList<QToolButton *> toolbarButtons;
+
+    QStatusBar *StatusBar1 = nullptr;
+    QWidget *Panel1 = nullptr;
+    QSplitter *Splitter1 = nullptr;
+    QWidget *PanelA = nullptr;
+    QWidget *BufferStrip = nullptr; // 6-pixel strip for the off-screen rich-text buffers
+    QSplitter *Splitter2 = nullptr;
+    QLineEdit *Edit1 = nullptr;
+    QPlainTextEdit *Memo1 = nullptr;
+    QTabWidget *PageControl2 = nullptr;
+    QWidget *CandPage = nullptr;   // "候補入力"
+    QWidget *AccentPage = nullptr; // "ACボタン"
+    QWidget *PhonetPage = nullptr; // "発音記号"
+    QWidget *TabSheet2 = nullptr;  // "単語帳検索"
+    QTabWidget *PageControl1 = nullptr;
+    QWidget *WordListPage = nullptr; // "単語リスト"
+    QWidget *PalettePage = nullptr;  // "記号奥の手"
+    QSplitter *Splitter3 = nullptr;
+    QTableView *ListView1 = nullptr;
+    QFrame *Panel7 = nullptr;
+    QFrame *Panel8 = nullptr;
+    QToolButton *NewSpBtn = nullptr;
+    QToolButton *DicSpBtn = nullptr;
+    QToolButton *ChangeBtn = nullptr;
+    QToolButton *SpeedButton2 = nullptr;
+    QCheckBox *CheckBox1 = nullptr;
+    QRadioButton *RadioButton1 = nullptr;
+    QRadioButton *RadioButton2 = nullptr;
+    QTableView *ListView2 = nullptr;
+    QMenu *PopupMenu1 = nullptr; // word list
+    QMenu *PopupMenu5 = nullptr; // word-book list
+    QMenu *TransModeMenu = nullptr;
+
+    QTimer *TransTimer1 = nullptr;
+    QTimer *PasteTimer = nullptr;
+    QTimer *DoorTimer = nullptr;
+
+    // ---- Named commands --------------------------------------------------------------
+    QAction *RegWord = nullptr;
+    QAction *ModWord = nullptr;
+    QAction *MoveWord = nullptr;
+    QAction *JumpWord = nullptr;
+    QAction *DeleteWord = nullptr;
+    QAction *ChangeColor = nullptr;
+    QAction *CreateWB = nullptr;
+    QAction *ChangeProp = nullptr;
+    QAction *DeleteWB = nullptr;
+    QAction *CloseWB = nullptr;
+    QAction *EditGroup = nullptr;
+    QAction *WBEditor = nullptr;
+    QAction *DispSeaView = nullptr;
+    QAction *CallWMP = nullptr;
+    QAction *DispCand = nullptr;
+    QAction *DispBand = nullptr;
+    QAction *LineMode = nullptr;
+    QAction *LatCombine = nullptr;
+    QAction *LatDivide = nullptr;
+    QAction *OpenSymDB = nullptr;
+    QAction *OpenCandEditor = nullptr;
+    QAction *IMEChange = nullptr;
+    QAction *Settei = nullptr;
+    // Menu commands of this window.
+    QAction *FileOpen = nullptr;
+    QAction *FileSave = nullptr;
+    QAction *FileSaveAs = nullptr;
+    QAction *FileExit = nullptr;
+    QAction *EditUndo = nullptr;
+    QAction *EditCut = nullptr;
+    QAction *EditCopy = nullptr;
+    QAction *EditPaste = nullptr;
+    QAction *EditDelete = nullptr;
+    QAction *EditSelectAll = nullptr;
+    QAction *WordWrapItem = nullptr;
+    QAction *ScroBarsItem = nullptr;
+    QAction *NoResItem = nullptr;
+    QAction *ConvertTool = nullptr;
+    QAction *HtmlListTool = nullptr;
+    QAction *CodeChecker = nullptr;
+    QAction *HelpContents = nullptr;
+    QAction *HelpAbout = nullptr;
+
+Q_SIGNALS:
+    // The transfer command was run (F9 or TransSpBtn).
+    void transferRequested();
+
+public Q_SLOTS:
+    void Transfer();
+    void ClearInput();
+    void LatCombineExecute();
+    void LatDivideExecute();
+    void CodeCheckerExecute();
+    void ShowAbout();
+    void ShowHelp();
+    void ComboBox1Change();
+    void ComboBox2Change();
+    void ComboBox3Change();
+    void CheckBox3Click();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void FormCreate();
@@ -56,7 +222,38 @@ private:
     void ApplySettings();
 
     void ReleaseTables();
-    void RefreshSettingsFromWindow();
+
+    // Parts of SetupControls.
+    void CreateCommands();
+    void CreateMenus();
+    void CreateControlBar();
+    void CreateTransferPanel();
+    void CreateSelectorPanel();
+    void CreatePadArea();
+    void CreateWordListArea();
+    void CreateStatusBar();
+    void CreateTimers();
+
+    QAction *newCommand(const char *name, const QString &caption);
+    // A menu entry whose caption differs from its command's: it runs the command and
+    // follows its enabled state.
+    QAction *addBoundItem(QMenu *menu, QAction *command, const QString &caption);
+    void bindButton(QAbstractButton *button, QAction *command);
+
+    void FillFontList();
+    void SetDirectionCaptions();
+    void SetWordListCaptions();
+    void ApplyPadFont();
+    void ApplyWordWrap();
+    void ApplyScrollBars();
+    void UpdateEditCommands();
+    // 0 undo, 1 cut, 2 copy, 3 paste, 4 delete, 5 select all, on the focused text field.
+    void EditCommandOnFocus(int command);
+    QWidget *focusedTextField() const;
+    void WritePadText(const QString &path);
+    void RememberPadFile(const QString &path);
+    void SelectJapaneseLayout();
+    void HandleFunctionKey(int key);
 
     Platform m_platform;
     AppFolders m_folders;
@@ -64,6 +261,11 @@ private:
     WindowPlaces m_windowPlaces;
     bool m_noSaveFlg = false;
     bool m_closed = false;
-
-    QPlainTextEdit *Memo1 = nullptr;
+    bool m_shownOnce = false;
+    QString m_padFileName;
+    QString m_padDialogFolder;
+    QLabel *m_statusPanels[2] = {nullptr, nullptr};
+    QString m_statusTexts[2];
+    QStandardItemModel *m_wordListModel = nullptr;
+    QStandardItemModel *m_bookListModel = nullptr;
 };
