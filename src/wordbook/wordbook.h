@@ -8,4 +8,5 @@
 #include "wordbookfolders.h"
 #include "wordbooklibrary.h"
 #include "wordcolour.h"
+#include "wordcommands.h"
 #include "wordlist.h"

@@ -2,6 +2,7 @@
 
 #include "twmplayerfrm.h"
 #include "wordbookcontroller.h"
+#include "wordcommandcontroller.h"
 #include "wordbookfolders.h"
 
 #include <QAction>
@@ -867,6 +868,13 @@ void TMainFrm::FillWordBookList()
     });
     m_wordBooks->ScanWordBookFolder();
     m_wordBooks->SortBooksByGroup();
+
+    WordCommands = new WordCommandController(
+        *m_wordBooks, {ListView1, Memo1, Edit1, RegWord, ModWord, MoveWord, DeleteWord, JumpWord, ChangeColor},
+        m_settings, m_folders, m_platform, m_windowPlaces[1], m_windowPlaces[2], this);
+    // Trigger input joins the word dialogs' fields here once the input controller is in:
+    // WordCommands->setTriggerFieldHook([this](QWidget *field, TriggerField kind) {
+    //     Input->AttachField(field, kind); });
 }
 
 // ---- Settings applied to the window -----------------------------------------------------

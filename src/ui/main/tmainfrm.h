@@ -29,6 +29,7 @@ class QTimer;
 class QToolButton;
 class TShape;
 class WordBookController;
+class WordCommandController;
 
 class TMainFrm : public QMainWindow
 {
@@ -80,6 +81,9 @@ public:
 
     // The word-list tab: word-book list, open book, word list, folders.
     WordBookController *wordBooks() const { return m_wordBooks; }
+
+    // Word commands: register, edit, move, delete, jump and colour single words.
+    WordCommandController *WordCommands = nullptr;
 
     // Runs a command only when it is enabled, as every trigger of it does.
     static bool RunCommand(QAction *command);
