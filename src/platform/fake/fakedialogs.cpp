@@ -16,8 +16,11 @@ bool FakeDialogs::confirm(const QString &text)
     return confirmAnswers.isEmpty() ? true : confirmAnswers.dequeue();
 }
 
-QString FakeDialogs::openFileName(const QString &caption, const QString &, const QStringList &)
+QString FakeDialogs::openFileName(const QString &caption, const QString &folder,
+                                  const QStringList &filters)
 {
+    lastFolder = folder;
+    lastFilters = filters;
     shown.append({Kind::OpenFile, caption});
     return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
 }
@@ -35,8 +38,9 @@ QString FakeDialogs::existingFolder(const QString &caption, const QString &)
     return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
 }
 
-std::optional<quint32> FakeDialogs::chooseColour(quint32)
+std::optional<quint32> FakeDialogs::chooseColour(quint32 initial)
 {
+    lastInitialColour = initial;
     shown.append({Kind::Colour, QString()});
     return colourAnswers.isEmpty() ? std::nullopt : colourAnswers.dequeue();
 }

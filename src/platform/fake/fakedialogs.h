@@ -34,4 +34,8 @@ public:
     QQueue<bool> confirmAnswers;
     QQueue<QString> fileAnswers;
     QQueue<std::optional<quint32>> colourAnswers;
+    // What the last file dialog started in and offered, and the last colour's start.
+    QString lastFolder;
+    QStringList lastFilters;
+    quint32 lastInitialColour = 0;
 };

@@ -188,6 +188,7 @@ WordFormDialog::WordFormDialog(const QString &caption, WindowRect &place,
         m_context.attachTriggerField(fields[1], phoneticKind);
     }
     resize(MinWidth, MinHeight);
+    layoutForWidth();
 }
 
 WordEntry WordFormDialog::enteredWord() const
@@ -208,8 +209,9 @@ void WordFormDialog::setEnteredWord(const WordEntry &word)
 
 void WordFormDialog::placeBottomButtons(QPushButton *confirm)
 {
+    if (m_confirm != confirm)
+        bindF4(this, confirm);
     m_confirm = confirm;
-    bindF4(this, confirm);
     const int right = width() - 20;
     CancelBtn->setGeometry(right - ButtonWidth, BottomRowY, ButtonWidth, ButtonHeight);
     confirm->setGeometry(right - 2 * ButtonWidth - 8, BottomRowY, ButtonWidth, ButtonHeight);
@@ -218,6 +220,11 @@ void WordFormDialog::placeBottomButtons(QPushButton *confirm)
 void WordFormDialog::resizeEvent(QResizeEvent *event)
 {
     QDialog::resizeEvent(event);
+    layoutForWidth();
+}
+
+void WordFormDialog::layoutForWidth()
+{
     // The five upper fields keep the right margin they have at the smallest width.
     const int stretched = qMax(FieldWidth, width() - FieldX - (MinWidth - FieldX - FieldWidth));
     for (int row = 0; row < 5; ++row)
@@ -523,8 +530,9 @@ TJumpFrm::TJumpFrm(int count, Commit commit, QWidget *parent)
     OKBtn->setEnabled(false);
     connect(ComboBox1, &QComboBox::currentIndexChanged, this,
             [this](int index) { OKBtn->setEnabled(index >= 0); });
+    // The combo box passes Return on as well: only the first one counts.
     connect(ComboBox1->lineEdit(), &QLineEdit::returnPressed, this, [this] {
-        if (OKBtn->isEnabled())
+        if (OKBtn->isEnabled() && isVisible() && result() != Accepted)
             OKBtn->click();
     });
 }

@@ -80,6 +80,8 @@ protected:
     WordFormDialog(const QString &caption, WindowRect &place, const WordFormContext &context,
                    TriggerField foreignKind, TriggerField phoneticKind, QWidget *parent);
     void resizeEvent(QResizeEvent *event) override;
+    // Stretches the upper fields and keeps "必須" and the bottom buttons beside them.
+    void layoutForWidth();
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     // Where the confirm and cancel buttons go, right-aligned on the bottom row.
