@@ -1,10 +1,10 @@
 // Records every dialog the program asks for and answers from a script.
 #pragma once
 
-#include "dialogs.h"
-
 #include <QList>
 #include <QQueue>
+
+#include "dialogs.h"
 
 class FakeDialogs : public Dialogs
 {
@@ -22,8 +22,8 @@ public:
     bool confirm(const QString &text) override;
     QString openFileName(const QString &caption, const QString &folder,
                          const QStringList &filters) override;
-    QString saveFileName(const QString &caption, const QString &path,
-                         const QStringList &filters, bool confirmOverwrite) override;
+    QString saveFileName(const QString &caption, const QString &path, const QStringList &filters,
+                         bool confirmOverwrite) override;
     QString existingFolder(const QString &caption, const QString &folder) override;
     std::optional<quint32> chooseColour(quint32 initial) override;
 

@@ -1,10 +1,5 @@
 #include "tmainfrm.h"
 
-#include "twmplayerfrm.h"
-#include "wordbookcontroller.h"
-#include "wordcommandcontroller.h"
-#include "wordbookfolders.h"
-
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -35,6 +30,10 @@
 
 #include "dialogs.h"
 #include "tshape.h"
+#include "twmplayerfrm.h"
+#include "wordbookcontroller.h"
+#include "wordbookfolders.h"
+#include "wordcommandcontroller.h"
 
 namespace {
 
@@ -870,7 +869,8 @@ void TMainFrm::FillWordBookList()
     m_wordBooks->SortBooksByGroup();
 
     WordCommands = new WordCommandController(
-        *m_wordBooks, {ListView1, Memo1, Edit1, RegWord, ModWord, MoveWord, DeleteWord, JumpWord, ChangeColor},
+        *m_wordBooks,
+        {ListView1, Memo1, Edit1, RegWord, ModWord, MoveWord, DeleteWord, JumpWord, ChangeColor},
         m_settings, m_folders, m_platform, m_windowPlaces[1], m_windowPlaces[2], this);
     // Trigger input joins the word dialogs' fields here once the input controller is in:
     // WordCommands->setTriggerFieldHook([this](QWidget *field, TriggerField kind) {

@@ -1,11 +1,4 @@
 // The word dialogs on their own: texts, layout, bounds, focus, checks and results.
-#include "fakedialogs.h"
-#include "fakeplatform.h"
-#include "folders.h"
-#include "testhome.h"
-#include "twmplayerfrm.h"
-#include "worddialogs.h"
-
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -15,6 +8,13 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+
+#include "fakedialogs.h"
+#include "fakeplatform.h"
+#include "folders.h"
+#include "testhome.h"
+#include "twmplayerfrm.h"
+#include "worddialogs.h"
 
 class tst_WordDialogs : public QObject
 {
@@ -125,7 +125,8 @@ void tst_WordDialogs::captions()
 {
     TRegFrm reg(0, {}, {}, place, context(), {});
     QCOMPARE(reg.windowTitle(),
-             QStringLiteral("単語登録　　※ノウハウ　⇒　Tabキーで項目移動、最後にファンクションキーF4で追加"));
+             QStringLiteral(
+                 "単語登録　　※ノウハウ　⇒　Tabキーで項目移動、最後にファンクションキーF4で追加"));
     QCOMPARE(reg.AddBtn->text(), QStringLiteral("追加(F4)"));
     QCOMPARE(reg.InsBtn->text(), QStringLiteral("挿入"));
     QCOMPARE(reg.CancelBtn->text(), QStringLiteral("ｷｬﾝｾﾙ"));
@@ -133,8 +134,8 @@ void tst_WordDialogs::captions()
     QVERIFY(reg.findChild<QLabel *>("NoLabel")->text() == QStringLiteral("No"));
     WindowRect other;
     TModFrm mod(WordEntry(), other, context(), {});
-    QCOMPARE(mod.windowTitle(),
-             QStringLiteral("単語編集　　※ノウハウ　⇒　Tabキーで項目移動、最後にファンクションキーF4で変更内容の反映"));
+    QCOMPARE(mod.windowTitle(), QStringLiteral("単語編集　　※ノウハウ　⇒　Tabキーで項目移動、最後に"
+                                               "ファンクションキーF4で変更内容の反映"));
     QCOMPARE(mod.ModBtn->text(), QStringLiteral("反映(F4)"));
     TMoveFrm move(1, 2, {});
     QCOMPARE(move.windowTitle(), QStringLiteral("単語移動"));
@@ -160,10 +161,14 @@ void tst_WordDialogs::regCopiesPadWhenAsked_data()
     QTest::addColumn<QString>("pad");
     QTest::addColumn<QString>("phonetic");
     QTest::addColumn<int>("focusRow");
-    QTest::newRow("copy") << true << "été" << "ete" << 2;
-    QTest::newRow("no copy, still kana focus") << false << "été" << "" << 2;
-    QTest::newRow("phonetic only") << true << "" << "ˈsʌn" << 2;
-    QTest::newRow("nothing typed") << true << "" << "" << 0;
+    QTest::newRow("copy") << true << "été"
+                          << "ete" << 2;
+    QTest::newRow("no copy, still kana focus") << false << "été"
+                                               << "" << 2;
+    QTest::newRow("phonetic only") << true << ""
+                                   << "ˈsʌn" << 2;
+    QTest::newRow("nothing typed") << true << ""
+                                   << "" << 0;
 }
 
 void tst_WordDialogs::regCopiesPadWhenAsked()
@@ -223,8 +228,9 @@ void tst_WordDialogs::regWarnsAndStaysOnEmptyWord()
     QVERIFY(!committed);
     QVERIFY(d.isVisible());
     QCOMPARE(dialogs.shown.size(), 2);
-    QCOMPARE(dialogs.shown[0], (FakeDialogs::Shown{FakeDialogs::Kind::Warning,
-                                                   QStringLiteral("単語が空欄だと登録できません。")}));
+    QCOMPARE(dialogs.shown[0],
+             (FakeDialogs::Shown{FakeDialogs::Kind::Warning,
+                                 QStringLiteral("単語が空欄だと登録できません。")}));
 }
 
 void tst_WordDialogs::regTrimsAndCommits()
@@ -236,8 +242,8 @@ void tst_WordDialogs::regTrimsAndCommits()
         position = at;
         return true;
     });
-    d.setEnteredWord({" naïve ", " naɪˈiːv\t", " ナイーブ ", " 素朴な ", " adj. ", " naive.mp3 ",
-                      "#FF0000"});
+    d.setEnteredWord(
+        {" naïve ", " naɪˈiːv\t", " ナイーブ ", " 素朴な ", " adj. ", " naive.mp3 ", "#FF0000"});
     d.AddBtnClick();
     QCOMPARE(position, 2);
     QCOMPARE(got, (WordEntry{"naïve", "naɪˈiːv", "ナイーブ", "素朴な", "adj.", "naive.mp3", ""}));
@@ -379,7 +385,8 @@ void tst_WordDialogs::voiceBrowseStartFolder()
     dialogs.fileAnswers.enqueue(voices + QStringLiteral("/hello.mp3"));
     d.VoiceRefBtnClick();
     QCOMPARE(dialogs.lastFolder, folders.WordBookFolder);
-    QCOMPARE(dialogs.lastFilters, (QStringList{"(*.mp3)", "(*.wav)", "(*.wma)", "すべて(*.*) (*)"}));
+    QCOMPARE(dialogs.lastFilters,
+             (QStringList{"(*.mp3)", "(*.wav)", "(*.wma)", "すべて(*.*) (*)"}));
     QCOMPARE(d.fields[5]->text(), QStringLiteral("hello.mp3"));
     QDir().mkpath(voices);
     d.VoiceRefBtnClick(); // cancelled: the field keeps its name
@@ -421,7 +428,8 @@ void tst_WordDialogs::voicePlayButton()
 
 void tst_WordDialogs::modFillsFieldsAndFocusesCancel()
 {
-    const WordEntry word{"Straße", "ˈʃtraːsə", "シュトラーセ", "通り", "女性名詞", "s.mp3", "#0000FF"};
+    const WordEntry word{"Straße",   "ˈʃtraːsə", "シュトラーセ", "通り",
+                         "女性名詞", "s.mp3",    "#0000FF"};
     WordEntry got;
     TModFrm d(word, place, context(), [&](const WordEntry &w) {
         got = w;
