@@ -1,5 +1,10 @@
 #include "tmainfrm.h"
 
+#include "twmplayerfrm.h"
+#include "wordbookcontroller.h"
+#include "wordbookfolders.h"
+#include "wordcommandcontroller.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -30,10 +35,6 @@
 
 #include "dialogs.h"
 #include "tshape.h"
-#include "twmplayerfrm.h"
-#include "wordbookcontroller.h"
-#include "wordbookfolders.h"
-#include "wordcommandcontroller.h"
 
 namespace {
 
