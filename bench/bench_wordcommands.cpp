@@ -79,10 +79,14 @@ struct Desk
     }
 };
 
+// Made on first use, released before the application object goes.
+std::unique_ptr<Desk> theDesk;
+
 Desk &desk()
 {
-    static Desk d;
-    return d;
+    if (!theDesk)
+        theDesk = std::make_unique<Desk>();
+    return *theDesk;
 }
 
 // The whole registration after the dialog's "追加(F4)": rows, file, list, count, selection.
@@ -136,5 +140,6 @@ int main(int argc, char **argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    theDesk.reset();
     return 0;
 }
