@@ -240,9 +240,8 @@ void WordFormDialog::showEvent(QShowEvent *event)
     if (!m_placed) {
         m_placed = true;
         if (m_place.isSet()) {
-            resize(qMax(MinWidth, m_place.width()),
-                   qBound(MinHeight, m_place.bottom - m_place.top, MaxHeight));
-            move(m_place.left, m_place.top);
+            setGeometry(m_place.left, m_place.top, qMax(MinWidth, m_place.width()),
+                        qBound(MinHeight, m_place.bottom - m_place.top, MaxHeight));
         } else {
             resize(MinWidth, MinHeight);
             centreOn(this, parentWidget());
@@ -255,10 +254,12 @@ void WordFormDialog::showEvent(QShowEvent *event)
 void WordFormDialog::done(int result)
 {
     // The bounds live for the run, whichever way the dialog closes.
-    m_place.left = x();
-    m_place.top = y();
-    m_place.right = x() + width();
-    m_place.bottom = y() + height();
+    // The client area's bounds: they come back through setGeometry unchanged.
+    const QRect bounds = geometry();
+    m_place.left = bounds.left();
+    m_place.top = bounds.top();
+    m_place.right = bounds.left() + bounds.width();
+    m_place.bottom = bounds.top() + bounds.height();
     QDialog::done(result);
 }
 

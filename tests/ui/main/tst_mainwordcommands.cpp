@@ -68,6 +68,7 @@ private Q_SLOTS:
     void colourRedStoresCode();
     void cancelChangesNothing();
     void failedSaveIsReportedAndListKeepsFile();
+    void failedSaveOfDeleteAndColourKeepsRows();
     void dialogsRememberTheirBounds();
 
 private:
@@ -450,6 +451,36 @@ void tst_MainWordCommands::failedSaveIsReportedAndListKeepsFile()
     QCOMPARE(w->padText(), QStringLiteral("keep me"));
     const QList<WordBookSummary> books = w->wordBooks()->bookListModel()->rows();
     QCOMPARE(books[FindWordBookRow(books, "w.utx")].count, 1);
+}
+
+void tst_MainWordCommands::failedSaveOfDeleteAndColourKeepsRows()
+{
+    auto w = openBook({line("a", ""), line("b", "")});
+    QVERIFY(w);
+    const QList<WordListRow> rows = w->wordBooks()->wordListModel()->rows();
+    QVERIFY(QFile::remove(bookPath));
+    QVERIFY(QDir().mkpath(bookPath));
+    w->ListView1->selectRow(0);
+    bool closed = false;
+    driveDialog<TDelFrm>(this, [&closed](TDelFrm *d) {
+        d->OKBtn->click();
+        closed = !d->isVisible();
+    });
+    w->DeleteWord->trigger();
+    QVERIFY(closed);
+    QCOMPARE(w->wordBooks()->wordListModel()->rows(), rows);
+    QCOMPARE(w->WordCommands->selectedRow(), 0);
+    driveDialog<TChColFrm>(this, [](TChColFrm *d) {
+        d->ColorListClick(9);
+        d->OKBtn->click();
+    });
+    w->ChangeColor->trigger();
+    QCOMPARE(w->wordBooks()->wordListModel()->rows(), rows);
+    QCOMPARE(f->dialogs.shown.size(), 2);
+    for (const FakeDialogs::Shown &shown : f->dialogs.shown) {
+        QCOMPARE(shown.kind, FakeDialogs::Kind::Warning);
+        QVERIFY(shown.text.contains(QStringLiteral("w.utx")));
+    }
 }
 
 void tst_MainWordCommands::dialogsRememberTheirBounds()

@@ -320,7 +320,7 @@ void tst_WordDialogs::boundsRememberedForTheRun()
     TRegFrm again(0, {}, {}, place, context(), {});
     again.show();
     QCOMPARE(again.size(), QSize(820, 421));
-    QCOMPARE(again.pos(), QPoint(place.left, place.top));
+    QCOMPARE(again.geometry().topLeft(), QPoint(place.left, place.top));
     // The edit dialog keeps bounds of its own.
     WindowRect modPlace;
     TModFrm mod(WordEntry(), modPlace, context(), {});
