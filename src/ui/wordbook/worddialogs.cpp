@@ -229,8 +229,7 @@ void WordFormDialog::layoutForWidth()
     const int stretched = qMax(FieldWidth, width() - FieldX - (MinWidth - FieldX - FieldWidth));
     for (int row = 0; row < 5; ++row)
         fields[row]->resize(stretched, FieldHeight);
-    RequiredLabel->move(FieldX + stretched + 8,
-                        10 + 6 + (FieldHeight - RequiredLabel->height()) / 2);
+    RequiredLabel->move(FieldX + stretched + 8, 10 + 6);
     if (m_confirm)
         placeBottomButtons(m_confirm);
 }

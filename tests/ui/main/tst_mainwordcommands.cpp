@@ -6,6 +6,12 @@
 
 #include <functional>
 
+#if __has_include("inputcontroller.h")
+#include "inputcontroller.h"
+#include "tcandfrm.h"
+#define VELMOR_TRIGGER_INPUT 1
+#endif
+
 #include "mainfrmfixture.h"
 #include "wordbookcontroller.h"
 #include "wordbooklistmodel.h"
@@ -70,6 +76,7 @@ private Q_SLOTS:
     void failedSaveIsReportedAndListKeepsFile();
     void failedSaveOfDeleteAndColourKeepsRows();
     void dialogsRememberTheirBounds();
+    void triggersLandInTheDialogFields();
 
 private:
     std::unique_ptr<TMainFrm> openBook(const QStringList &words);
@@ -502,6 +509,53 @@ void tst_MainWordCommands::dialogsRememberTheirBounds()
     });
     w->RegWord->trigger();
     QCOMPARE(seen, QSize(700, 422));
+}
+
+void tst_MainWordCommands::triggersLandInTheDialogFields()
+{
+#ifdef VELMOR_TRIGGER_INPUT
+    const auto cand = [](const QString &trigger, const QStringList &codes) {
+        QStringList fields{u'"' + trigger + u'"'};
+        for (int n = 0; n < 9; ++n)
+            fields.append(u'"' + codes.value(n) + u'"');
+        return fields.join(u',');
+    };
+    const QString tables = f->folders.UserTableFolder;
+    QDir().mkpath(tables);
+    WriteAnsiFile(tables + QStringLiteral("/CandVelmor.csv"), {cand("[", {"00E9", "00E1"})});
+    WriteAnsiFile(tables + QStringLiteral("/CandAll.csv"), {cand("A", {"0251", "00E6"})});
+    auto w = openBook({});
+    QVERIFY(w);
+    w->settings().RegCopyFlg = false;
+    w->Edit1->setText(QStringLiteral("main"));
+    // Each candidate window picks its second candidate.
+    w->Input->setWindowShownHook([](TCandidateWindow &window) {
+        QTimer::singleShot(0, &window, [&window] {
+            QKeyEvent two(QEvent::KeyPress, Qt::Key_2, Qt::NoModifier, QStringLiteral("2"));
+            QApplication::sendEvent(&window, &two);
+        });
+        QTimer::singleShot(3000, &window, &QDialog::reject);
+    });
+    QString foreign, phonetic;
+    bool *ran = driveDialog<TRegFrm>(this, [&](TRegFrm *d) {
+        d->fields[1]->setFocus();
+        QTest::keyClick(d->fields[1], 'A', Qt::ShiftModifier);
+        d->fields[0]->setFocus();
+        QTest::keyClick(d->fields[0], 'n');
+        QTest::keyClick(d->fields[0], '[');
+        foreign = d->fields[0]->text();
+        phonetic = d->fields[1]->text();
+        d->reject();
+    });
+    w->RegWord->trigger();
+    QVERIFY(*ran);
+    QCOMPARE(phonetic, QStringLiteral("æ"));
+    QCOMPARE(foreign, QStringLiteral("ná"));
+    QCOMPARE(w->Edit1->text(), QStringLiteral("main"));
+    QVERIFY(w->padText().isEmpty());
+#else
+    QSKIP("built without the main window's trigger input");
+#endif
 }
 
 QTEST_MAIN(tst_MainWordCommands)

@@ -102,7 +102,7 @@ void tst_WordDialogs::formLabelsAndLayout()
     QCOMPARE(d.fields[0]->width(), 380);
     QCOMPARE(d.fields[5]->width(), 200);
     QCOMPARE(d.RequiredLabel->text(), QStringLiteral("必須"));
-    QCOMPARE(d.RequiredLabel->x(), 180 + 380 + 8);
+    QCOMPARE(d.RequiredLabel->pos(), QPoint(180 + 380 + 8, 16));
     QVERIFY(d.RequiredLabel->font().pointSizeF() < d.labels[0]->font().pointSizeF());
     QCOMPARE(d.VoiceRefBtn->text(), QStringLiteral("参照"));
     QCOMPARE(d.VoiceRefBtn->geometry(), QRect(388, 268, 80, 38));
