@@ -5,6 +5,7 @@
 #include "messageboxdialogs.h"
 #include "platform.h"
 #include "tmainfrm.h"
+#include "x11windowsystem.h"
 
 #include <QApplication>
 #include <QDir>
@@ -33,6 +34,8 @@ int main(int argc, char *argv[])
     platform.dialogs = &dialogs;
     platform.roots = &roots;
     platform.shell = &shell;
+    X11WindowSystem x11;
+    platform.windows = &x11;
 
     const AppFolders folders = ResolveFolders(roots);
     CreateFolders(folders, dialogs);

@@ -29,6 +29,7 @@
 #include <limits>
 
 #include "dialogs.h"
+#include "inputcontroller.h"
 #include "tshape.h"
 
 namespace {
@@ -131,9 +132,15 @@ void TMainFrm::CopyInstalledFilesOnFirstStart()
         m_platform.dialogs->warning(error);
 }
 
-void TMainFrm::LoadSymbolDatabases() {}
+void TMainFrm::LoadSymbolDatabases()
+{
+    Input = new InputController(m_settings, m_folders, m_platform, this);
+}
 
-void TMainFrm::LoadCandidateTables() {}
+void TMainFrm::LoadCandidateTables()
+{
+    Input->LoadTables();
+}
 
 // ---- Controls, menus, hints and timers -------------------------------------------------
 
@@ -834,7 +841,10 @@ void TMainFrm::CreateCommandToolbar()
     connect(toolbarButtons[1], &QToolButton::clicked, this, &TMainFrm::ClearInput);
 }
 
-void TMainFrm::BuildTriggerKeyboardPage() {}
+void TMainFrm::BuildTriggerKeyboardPage()
+{
+    Input->Attach({Memo1, Edit1, PageControl2, CandPage, AccentPage, DispCand, DispBand});
+}
 
 void TMainFrm::BuildAccentButtons() {}
 
@@ -1032,7 +1042,10 @@ void TMainFrm::PlaceWindow()
     Memo1->setFocus();
 }
 
-void TMainFrm::ReleaseTables() {}
+void TMainFrm::ReleaseTables()
+{
+    Input->ReleaseTables();
+}
 
 void TMainFrm::RefreshSettingsFromWindow()
 {

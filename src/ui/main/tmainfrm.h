@@ -9,6 +9,7 @@
 #include "platform.h"
 #include "settings.h"
 
+class InputController;
 class QAbstractButton;
 class QAction;
 class QCheckBox;
@@ -131,6 +132,9 @@ public:
     QMenu *PopupMenu1 = nullptr; // word list
     QMenu *PopupMenu5 = nullptr; // word-book list
     QMenu *TransModeMenu = nullptr;
+
+    // Input: trigger-key typing, the candidate windows and the "候補入力" page.
+    InputController *Input = nullptr;
 
     QTimer *TransTimer1 = nullptr;
     QTimer *PasteTimer = nullptr;
