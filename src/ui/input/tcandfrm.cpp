@@ -226,12 +226,17 @@ void TCandidateWindow::updateLabels()
         m_numberLabels[i]->adjustSize();
         m_cells[i]->setToolTip(labels.hints.value(i));
     }
-    m_nameLabel->setFont(f);
-    m_nameLabel->setText(labels.name);
-    m_nameLabel->adjustSize();
     m_codeLabel->setFont(f);
     m_codeLabel->setText(labels.code);
     m_codeLabel->adjustSize();
+    // A long English name would push the code under the "E" button: the name gives way
+    // (shortened, whole in its hint) so the code always stays readable.
+    const int nameRoom = m_englishButton->x() - 2 - m_codeLabel->width() - 24 - 16;
+    const QFontMetrics fm(f);
+    m_nameLabel->setFont(f);
+    m_nameLabel->setText(fm.elidedText(labels.name, Qt::ElideRight, qMax(0, nameRoom)));
+    m_nameLabel->setToolTip(m_nameLabel->text() == labels.name ? QString() : labels.name);
+    m_nameLabel->adjustSize();
     m_codeLabel->move(m_nameLabel->x() + m_nameLabel->width() + 24, 79);
     if (m_englishButton->isChecked() != english) {
         const QSignalBlocker block(m_englishButton);
