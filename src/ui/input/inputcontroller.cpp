@@ -151,8 +151,7 @@ bool InputController::eventFilter(QObject *watched, QEvent *event)
     }
     if (type != QEvent::KeyPress)
         return false;
-    const TypingDecision decision =
-        TypeCharacter(m_states, state, key->text(), key->modifiers());
+    const TypingDecision decision = TypeCharacter(m_states, state, key->text(), key->modifiers());
     if (!decision.consumed())
         return false;
     // Copied: the field list may change while a candidate window runs.

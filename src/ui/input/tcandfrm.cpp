@@ -48,8 +48,7 @@ class CandidateCell : public QWidget
 public:
     CandidateCell(int slot, QWidget *parent, std::function<void(int)> clicked)
         : QWidget(parent), m_slot(slot), m_clicked(std::move(clicked))
-    {
-    }
+    {}
     void setContent(const QString &text, bool selected, const QFont &font)
     {
         m_text = text;

@@ -10,9 +10,15 @@ namespace {
 // Replaces the range the logic chose through the document's cursor, which keeps undo.
 void applyToDocument(QTextCursor cursor, const TextEdit &edit, QStringView candidate)
 {
+    // One block of its own: undo takes back the candidate, not the typing before it.
+    cursor.beginEditBlock();
     cursor.setPosition(int(edit.replaceStart));
     cursor.setPosition(int(edit.replaceStart + edit.replaceLength), QTextCursor::KeepAnchor);
-    cursor.insertText(candidate.toString());
+    if (candidate.isEmpty())
+        cursor.removeSelectedText();
+    else
+        cursor.insertText(candidate.toString());
+    cursor.endEditBlock();
 }
 
 template <typename Edit> bool insertIntoDocumentEdit(Edit *edit, QStringView candidate)

@@ -41,8 +41,7 @@ class TriggerKeyLabel : public QLabel
 public:
     TriggerKeyLabel(QWidget *parent, std::function<void()> released)
         : QLabel(parent), m_released(std::move(released))
-    {
-    }
+    {}
     bool trigger = false;
 
 protected:

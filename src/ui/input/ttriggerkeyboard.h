@@ -17,10 +17,10 @@ class TriggerKeyLabel;
 
 struct TriggerKeyboardColours
 {
-    QColor lower;        // ImageColor1: background in lower state
-    QColor upper;        // ImageColor1U: background in upper state
-    QColor trigger;      // ImageColor1T: keys and labels of triggers, bold
-    QColor label;        // ImageColor1C: labels of other characters
+    QColor lower;   // ImageColor1: background in lower state
+    QColor upper;   // ImageColor1U: background in upper state
+    QColor trigger; // ImageColor1T: keys and labels of triggers, bold
+    QColor label;   // ImageColor1C: labels of other characters
     bool operator==(const TriggerKeyboardColours &) const = default;
 };
 

@@ -1,5 +1,3 @@
-#include "tcandfrm.h"
-
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,6 +6,8 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+
+#include "tcandfrm.h"
 
 namespace {
 
@@ -95,30 +95,30 @@ void tst_CandidateWindows::keys_data()
     QTest::addColumn<QString>("choice");
     QTest::addColumn<int>("selected");
 
-    QTest::newRow("enter takes the first") << QList<int>{Qt::Key_Return} << "\r" << false << true
-                                           << "é" << 0;
+    QTest::newRow("enter takes the first")
+        << QList<int>{Qt::Key_Return} << "\r" << false << true << "é" << 0;
     QTest::newRow("digit 2") << QList<int>{Qt::Key_2} << "2" << false << true << "è" << 1;
-    QTest::newRow("digit 0 is the trigger") << QList<int>{Qt::Key_0} << "0" << false << true << "e"
-                                            << 9;
-    QTest::newRow("blank 5 closes without") << QList<int>{Qt::Key_5} << "5" << false << false
-                                            << "" << 4;
-    QTest::newRow("right then enter") << QList<int>{Qt::Key_Right, Qt::Key_Return} << ".\r"
-                                      << false << true << "è" << 1;
-    QTest::newRow("space moves on") << QList<int>{Qt::Key_Space, Qt::Key_Space} << "  " << true
-                                    << false << "" << 2;
-    QTest::newRow("left from first wraps to 0") << QList<int>{Qt::Key_Left} << "." << true << false
-                                                << "" << 9;
-    QTest::newRow("left, space back to 1") << QList<int>{Qt::Key_Left, Qt::Key_Space} << ". "
-                                           << true << false << "" << 0;
+    QTest::newRow("digit 0 is the trigger")
+        << QList<int>{Qt::Key_0} << "0" << false << true << "e" << 9;
+    QTest::newRow("blank 5 closes without")
+        << QList<int>{Qt::Key_5} << "5" << false << false << "" << 4;
+    QTest::newRow("right then enter")
+        << QList<int>{Qt::Key_Right, Qt::Key_Return} << ".\r" << false << true << "è" << 1;
+    QTest::newRow("space moves on")
+        << QList<int>{Qt::Key_Space, Qt::Key_Space} << "  " << true << false << "" << 2;
+    QTest::newRow("left from first wraps to 0")
+        << QList<int>{Qt::Key_Left} << "." << true << false << "" << 9;
+    QTest::newRow("left, space back to 1")
+        << QList<int>{Qt::Key_Left, Qt::Key_Space} << ". " << true << false << "" << 0;
     QTest::newRow("enter on a blank slot removes only")
         << QList<int>{Qt::Key_Left, Qt::Key_Left, Qt::Key_Return} << "..\r" << false << true << ""
         << 8;
-    QTest::newRow("escape closes") << QList<int>{Qt::Key_Escape} << "\x1b" << false << false << ""
-                                   << 0;
+    QTest::newRow("escape closes")
+        << QList<int>{Qt::Key_Escape} << "\x1b" << false << false << "" << 0;
     QTest::newRow("a letter closes") << QList<int>{Qt::Key_A} << "a" << false << false << "" << 0;
     QTest::newRow("up does nothing") << QList<int>{Qt::Key_Up} << "." << true << false << "" << 0;
-    QTest::newRow("function key does nothing") << QList<int>{Qt::Key_F9} << "." << true << false
-                                               << "" << 0;
+    QTest::newRow("function key does nothing")
+        << QList<int>{Qt::Key_F9} << "." << true << false << "" << 0;
 }
 
 void tst_CandidateWindows::keys()
