@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextEdit>
 
@@ -14,10 +15,17 @@ void applyToDocument(QTextCursor cursor, const TextEdit &edit, QStringView candi
     cursor.beginEditBlock();
     cursor.setPosition(int(edit.replaceStart));
     cursor.setPosition(int(edit.replaceStart + edit.replaceLength), QTextCursor::KeepAnchor);
-    if (candidate.isEmpty())
+    if (candidate.isEmpty()) {
         cursor.removeSelectedText();
-    else
+    } else {
         cursor.insertText(candidate.toString());
+        // The document would merge the typing that follows into this insertion; an
+        // unchanged format, applied last, keeps the candidate a step of its own.
+        QTextCursor inserted = cursor;
+        inserted.setPosition(int(edit.replaceStart));
+        inserted.setPosition(int(edit.replaceStart + candidate.size()), QTextCursor::KeepAnchor);
+        inserted.mergeCharFormat(QTextCharFormat());
+    }
     cursor.endEditBlock();
 }
 

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
@@ -53,6 +54,7 @@ private Q_SLOTS:
     void clickWaitsForTimer();
     void placement_data();
     void placement();
+    void dragByBackground();
 };
 
 void tst_CandidateWindows::frame()
@@ -252,6 +254,39 @@ void tst_CandidateWindows::placement()
         QCOMPARE(w.pos().x(), screen.x() + screen.width() - 524 - 8);
     else
         QCOMPARE(w.pos().x(), fieldTop.x() + caret.x());
+}
+
+namespace {
+void sendMouse(QWidget *target, QEvent::Type type, const QPoint &local, Qt::MouseButtons buttons)
+{
+    const QPointF global = target->mapToGlobal(QPointF(local));
+    QMouseEvent e(type, QPointF(local), global,
+                  type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons,
+                  Qt::NoModifier);
+    QApplication::sendEvent(target, &e);
+}
+} // namespace
+
+void tst_CandidateWindows::dragByBackground()
+{
+    TBandFrm w(setupOf(threeAndTrigger()), nullptr);
+    w.move(100, 300);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const QPoint start = w.pos();
+    // The corner left of the strip is background.
+    sendMouse(&w, QEvent::MouseButtonPress, QPoint(2, 10), Qt::LeftButton);
+    sendMouse(&w, QEvent::MouseMove, QPoint(42, 30), Qt::LeftButton);
+    QCOMPARE(w.pos(), start + QPoint(40, 20));
+    sendMouse(&w, QEvent::MouseButtonRelease, QPoint(42, 30), Qt::NoButton);
+    // A press on the strip between cells does not drag.
+    const QPoint after = w.pos();
+    QWidget *strip = w.cell(0)->parentWidget();
+    sendMouse(strip, QEvent::MouseButtonPress, QPoint(2, 1), Qt::LeftButton);
+    sendMouse(&w, QEvent::MouseMove, QPoint(80, 60), Qt::LeftButton);
+    QCOMPARE(w.pos(), after);
+    QVERIFY(w.isVisible());
+    QVERIFY(!w.choice());
 }
 
 QTEST_MAIN(tst_CandidateWindows)

@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
 
 #include <functional>
 
@@ -205,11 +207,20 @@ void tst_MainInput::undoRemovesTheCandidate()
     QTest::keyClicks(m_w->Memo1, QStringLiteral("caf"));
     onWindow([](TCandidateWindow &w) { pressKey(&w, Qt::Key_1, QStringLiteral("1")); });
     QTest::keyClick(m_w->Memo1, '[');
+    QTest::keyClicks(m_w->Memo1, QStringLiteral(" noir"));
+    QCOMPARE(m_w->padText(), QStringLiteral("café noir"));
+    // Each step on its own: the typing after, the candidate, the typing before.
+    m_w->Memo1->undo();
     QCOMPARE(m_w->padText(), QStringLiteral("café"));
     m_w->Memo1->undo();
     QCOMPARE(m_w->padText(), QStringLiteral("caf"));
     m_w->Memo1->redo();
     QCOMPARE(m_w->padText(), QStringLiteral("café"));
+    // The candidate carries the same format as the text around it: one fragment.
+    int fragments = 0;
+    for (auto it = m_w->Memo1->document()->firstBlock().begin(); !it.atEnd(); ++it)
+        ++fragments;
+    QCOMPARE(fragments, 1);
 }
 
 void tst_MainInput::candidateReplacesSelection()
