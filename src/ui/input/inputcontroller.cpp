@@ -295,3 +295,9 @@ void InputController::RefreshTriggerKeyboard()
         return;
     m_keyboard->setColours(keyboardColours(m_settings));
 }
+
+void InputController::TablesRebuilt(const TableRebuild &rebuild)
+{
+    if (rebuild.letter)
+        RefreshTriggerKeyboard();
+}

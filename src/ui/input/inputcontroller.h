@@ -94,6 +94,9 @@ public:
     bool capsLockOn() const;
     // The main page's case after the tables or the colours changed.
     void RefreshTriggerKeyboard();
+    // After a table editor or the options dialog rebuilt tables (table_rebuild.h):
+    // redraws the page when the letter tables changed.
+    void TablesRebuilt(const TableRebuild &rebuild);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

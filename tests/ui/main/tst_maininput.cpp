@@ -61,6 +61,7 @@ private Q_SLOTS:
     void capsLockAtStart();
     void listButton();
     void flagsStoredAtClose();
+    void rebuildRefreshesThePage();
     void installedTables();
 
 private:
@@ -499,6 +500,23 @@ void tst_MainInput::flagsStoredAtClose()
     QVERIFY(!saved.GaTriRevFlg);
     // The tables are released.
     QVERIFY(!HasCandidates(m_w->Input->states().letter, u'['));
+}
+
+void tst_MainInput::rebuildRefreshesThePage()
+{
+    writeTables();
+    m_w = createShown();
+    QVERIFY(m_w);
+    TTriggerKeyboard *k = m_w->Input->triggerKeyboard();
+    QPushButton *semicolon = k->key(keyOf(u';'));
+    QVERIFY(!semicolon->font().bold());
+    const QString folder = m_w->folders().TableFolder;
+    const QString path = folder + QStringLiteral("/CandVelmor.csv");
+    WriteAnsiFile(path, {candLine(QStringLiteral(";"), {"00E8"})});
+    m_w->Input->TablesRebuilt(
+        RebuildAfterCandidateEditor(m_w->Input->states(), {path}, folder, m_w->settings()));
+    QVERIFY(semicolon->font().bold());
+    QVERIFY(!k->key(keyOf(u'['))->font().bold());
 }
 
 void tst_MainInput::installedTables()
