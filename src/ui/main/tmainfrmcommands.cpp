@@ -28,6 +28,7 @@
 #include "taboutfrm.h"
 #include "textfile.h"
 #include "tmainfrm.h"
+#include "transfercontroller.h"
 
 namespace {
 
@@ -69,6 +70,7 @@ void TMainFrm::ClearInput()
 
 void TMainFrm::Transfer()
 {
+    Transfers->Transfer();
     Q_EMIT transferRequested();
 }
 
