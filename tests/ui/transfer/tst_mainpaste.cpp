@@ -105,7 +105,7 @@ void tst_MainPaste::initTestCase()
     fixture = std::make_unique<MainFrmFixture>();
     fixture->platform.windows = windows.get();
     fixture->writeSettings({"UsrMainFont,\"Liberation Serif\"", "UsrMainFontSize,13",
-                            "AutoPasteFlg,1", "PasteTimerInterval,250"});
+                            "AutoPasteFlg,1", "PasteTimerInterval,400"});
     w = fixture->create();
     w->show();
     QVERIFY(QTest::qWaitForWindowActive(w.get()));
