@@ -33,6 +33,7 @@
 #include <limits>
 
 #include "dialogs.h"
+#include "transfercontroller.h"
 #include "tshape.h"
 
 namespace {
@@ -450,8 +451,6 @@ void TMainFrm::CreateTransferPanel()
     transferFont.setBold(true);
     TransSpBtn->setFont(transferFont);
     connect(TransSpBtn, &QToolButton::clicked, this, &TMainFrm::Transfer);
-    connect(CheckBox2, &QCheckBox::toggled, this,
-            [this](bool on) { m_settings.AutoPasteFlg = on; });
 
     Label3 = named(new QLabel(QStringLiteral("転送モード："), Panel5), "Label3");
     Label3->setGeometry(106, 10, 104, 20);
@@ -766,6 +765,19 @@ void TMainFrm::CreateTimers()
     PasteTimer->setInterval(m_settings.PasteTimerInterval);
     DoorTimer = named(new QTimer(this), "DoorTimer");
     DoorTimer->setInterval(20);
+
+    TransferWidgets transfer;
+    transfer.window = this;
+    transfer.TransModeMenu = TransModeMenu;
+    transfer.Edit2 = Edit2;
+    transfer.Memo1 = Memo1;
+    transfer.Edit1 = Edit1;
+    transfer.CheckBox2 = CheckBox2;
+    transfer.Shape1 = Shape1;
+    transfer.TransTimer1 = TransTimer1;
+    transfer.PasteTimer = PasteTimer;
+    Transfers = new TransferController(transfer, m_settings, m_folders, *m_platform.dialogs,
+                                       m_platform.windows, this);
 }
 
 // ---- Command toolbar -----------------------------------------------------------------

@@ -28,6 +28,7 @@ class QTableView;
 class QTimer;
 class QToolButton;
 class TShape;
+class TransferController;
 class WordBookController;
 
 class TMainFrm : public QMainWindow
@@ -140,6 +141,8 @@ public:
     QTimer *TransTimer1 = nullptr;
     QTimer *PasteTimer = nullptr;
     QTimer *DoorTimer = nullptr;
+    // Transfer: the modes menu, the transfer command and the target tracking.
+    TransferController *Transfers = nullptr;
 
     // ---- Named commands --------------------------------------------------------------
     QAction *RegWord = nullptr;
