@@ -34,8 +34,9 @@ int main(int argc, char *argv[])
     platform.dialogs = &dialogs;
     platform.roots = &roots;
     platform.shell = &shell;
-    X11WindowSystem x11;
-    platform.windows = &x11;
+    // Without an X display it finds no window: a transfer then only fills the clipboard.
+    X11WindowSystem windows;
+    platform.windows = &windows;
 
     const AppFolders folders = ResolveFolders(roots);
     CreateFolders(folders, dialogs);

@@ -1,5 +1,9 @@
 #include "tmainfrm.h"
 
+#include "twmplayerfrm.h"
+#include "wordbookcontroller.h"
+#include "wordbookfolders.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -30,6 +34,7 @@
 
 #include "dialogs.h"
 #include "inputcontroller.h"
+#include "transfercontroller.h"
 #include "tshape.h"
 
 namespace {
@@ -51,19 +56,6 @@ QFrame *newPanel(QWidget *parent, const char *name)
     panel->setFrameShape(QFrame::NoFrame);
     return panel;
 }
-
-// Captions of the two direction buttons for a language name.
-struct DirectionCaptions
-{
-    const char16_t *language;
-    const char16_t *forward;
-    const char16_t *backward;
-};
-constexpr DirectionCaptions directionTable[] = {
-    {u"英　語", u"英和", u"和英"},     {u"フランス語", u"仏和", u"和仏"},
-    {u"ドイツ語", u"独和", u"和独"},   {u"スペイン語", u"西和", u"和西"},
-    {u"イタリア語", u"伊和", u"和伊"}, {u"ﾎﾟﾙﾄｶﾞﾙ語", u"葡和", u"和葡"},
-};
 
 constexpr int ToolButtonWidth = 52;
 constexpr int ToolButtonHeight = 70;
@@ -466,8 +458,6 @@ void TMainFrm::CreateTransferPanel()
     transferFont.setBold(true);
     TransSpBtn->setFont(transferFont);
     connect(TransSpBtn, &QToolButton::clicked, this, &TMainFrm::Transfer);
-    connect(CheckBox2, &QCheckBox::toggled, this,
-            [this](bool on) { m_settings.AutoPasteFlg = on; });
 
     Label3 = named(new QLabel(QStringLiteral("転送モード："), Panel5), "Label3");
     Label3->setGeometry(106, 10, 104, 20);
@@ -641,8 +631,6 @@ void TMainFrm::CreateWordListArea()
     ListView1->verticalHeader()->hide();
     ListView1->horizontalHeader()->setHighlightSections(false);
     ListView1->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    m_wordListModel = new QStandardItemModel(0, 8, ListView1);
-    ListView1->setModel(m_wordListModel);
     ListView1->setContextMenuPolicy(Qt::CustomContextMenu);
     ListView1->setEnabled(false);
 
@@ -710,27 +698,15 @@ void TMainFrm::CreateWordListArea()
     dark.setColor(QPalette::Base, QColor(64, 64, 64));
     dark.setColor(QPalette::Text, Qt::white);
     ListView2->setPalette(dark);
-    m_bookListModel = new QStandardItemModel(0, 4, ListView2);
-    m_bookListModel->setHorizontalHeaderLabels(
-        {QStringLiteral("タイトル"), QStringLiteral("ファイル名"), QStringLiteral("グループ"),
-         QStringLiteral("個数")});
-    ListView2->setModel(m_bookListModel);
     ListView2->setContextMenuPolicy(Qt::CustomContextMenu);
     panel7Layout->addWidget(ListView2, 1);
+    panel7Layout->addStretch(0); // keeps the header at the top while the panel is folded
 
     Splitter3->addWidget(ListView1);
     Splitter3->addWidget(Panel7);
     Splitter3->setStretchFactor(0, 1);
     Splitter3->setStretchFactor(1, 0);
     Splitter3->setSizes({500, 376});
-
-    // The settings these controls mirror; the word-book panel adds what they trigger.
-    connect(CheckBox1, &QCheckBox::toggled, this,
-            [this](bool on) { m_settings.AutoCloseFlg = on; });
-    connect(RadioButton1, &QRadioButton::toggled, this, [this](bool on) {
-        m_settings.EiwaFlg = on;
-        SetWordListCaptions();
-    });
 
     PopupMenu1 = named(new QMenu(this), "PopupMenu1");
     PopupMenu1->addActions({RegWord, ModWord, MoveWord, JumpWord, DeleteWord});
@@ -796,6 +772,19 @@ void TMainFrm::CreateTimers()
     PasteTimer->setInterval(m_settings.PasteTimerInterval);
     DoorTimer = named(new QTimer(this), "DoorTimer");
     DoorTimer->setInterval(20);
+
+    TransferWidgets transfer;
+    transfer.window = this;
+    transfer.TransModeMenu = TransModeMenu;
+    transfer.Edit2 = Edit2;
+    transfer.Memo1 = Memo1;
+    transfer.Edit1 = Edit1;
+    transfer.CheckBox2 = CheckBox2;
+    transfer.Shape1 = Shape1;
+    transfer.TransTimer1 = TransTimer1;
+    transfer.PasteTimer = PasteTimer;
+    Transfers = new TransferController(transfer, m_settings, m_folders, *m_platform.dialogs,
+                                       m_platform.windows, this);
 }
 
 // ---- Command toolbar -----------------------------------------------------------------
@@ -858,39 +847,51 @@ void TMainFrm::BuildSymbolPalettePage()
     PageControl1->addTab(PalettePage, QStringLiteral("記号奥の手"));
 }
 
-void TMainFrm::FillWordBookList() {}
+void TMainFrm::FillWordBookList()
+{
+    PopupMenu2 = named(new QMenu(this), "PopupMenu2");
+    WordBookWidgets w;
+    w.ListView1 = ListView1;
+    w.ListView2 = ListView2;
+    w.Panel7 = Panel7;
+    w.headerLabels = {findChild<QLabel *>(QStringLiteral("Label1")),
+                      findChild<QLabel *>(QStringLiteral("Label2"))};
+    w.NewSpBtn = NewSpBtn;
+    w.DicSpBtn = DicSpBtn;
+    w.ChangeBtn = ChangeBtn;
+    w.SpeedButton2 = SpeedButton2;
+    w.CheckBox1 = CheckBox1;
+    w.RadioButton1 = RadioButton1;
+    w.RadioButton2 = RadioButton2;
+    w.PopupMenu2 = PopupMenu2;
+    w.DoorTimer = DoorTimer;
+    w.Memo1 = Memo1;
+    w.Edit1 = Edit1;
+    w.CreateWB = CreateWB;
+    w.ChangeProp = ChangeProp;
+    w.DeleteWB = DeleteWB;
+    w.CloseWB = CloseWB;
+    w.EditGroup = EditGroup;
+    w.WBEditor = WBEditor;
+    w.RegWord = RegWord;
+    w.JumpWord = JumpWord;
+    w.ModWord = ModWord;
+    w.MoveWord = MoveWord;
+    w.DeleteWord = DeleteWord;
+    w.ChangeColor = ChangeColor;
+    m_wordBooks = new WordBookController(
+        w, m_settings, m_folders, *m_platform.dialogs, m_platform.shell, m_windowPlaces[0],
+        [this](int panel, const QString &text) { setStatusPanelText(panel, text); }, this);
+    connect(CallWMP, &QAction::triggered, m_wordBooks, [this] {
+        const QString file = m_wordBooks->playback()->CurrentVoiceFile;
+        if (!file.isEmpty())
+            m_wordBooks->playback()->PlayIfClosed(file);
+    });
+    m_wordBooks->ScanWordBookFolder();
+    m_wordBooks->SortBooksByGroup();
+}
 
 // ---- Settings applied to the window -----------------------------------------------------
-
-void TMainFrm::SetDirectionCaptions()
-{
-    QString forward = QStringLiteral("欧日");
-    QString backward = QStringLiteral("日欧");
-    for (const DirectionCaptions &d : directionTable) {
-        if (m_settings.SelectLang == QStringView(d.language)) {
-            forward = QString::fromUtf16(d.forward);
-            backward = QString::fromUtf16(d.backward);
-        }
-    }
-    RadioButton1->setText(forward);
-    RadioButton2->setText(backward);
-}
-
-void TMainFrm::SetWordListCaptions()
-{
-    const QString language = m_settings.SelectLang;
-    QStringList captions = {language,
-                            QStringLiteral("No"),
-                            QStringLiteral("発音記号"),
-                            QStringLiteral("発音カナ"),
-                            QStringLiteral("日本語"),
-                            QStringLiteral("備考"),
-                            QStringLiteral("音声ﾌｧｲﾙ"),
-                            QStringLiteral("文字色")};
-    if (!m_settings.EiwaFlg)
-        captions.swapItemsAt(0, 4);
-    m_wordListModel->setHorizontalHeaderLabels(captions);
-}
 
 void TMainFrm::ApplyPadFont()
 {
@@ -935,12 +936,16 @@ void TMainFrm::ApplySettings()
     CheckBox1->setChecked(m_settings.AutoCloseFlg);
 
     // 2. Direction buttons.
-    SetDirectionCaptions();
+    RadioButton1->setText(ForeignFirstCaption(m_settings.SelectLang));
+    RadioButton2->setText(JapaneseFirstCaption(m_settings.SelectLang));
     (m_settings.EiwaFlg ? RadioButton1 : RadioButton2)->setChecked(true);
 
     // 3. Row height, panel widths, column widths.
     ListView1->verticalHeader()->setDefaultSectionSize(qMax(1, m_settings.ImLi1Height));
-    SetWordListCaptions();
+    ListView1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_wordBooks->setLanguageName(m_settings.SelectLang);
+    m_wordBooks->ApplyDirection();
+    m_wordBooks->FitListFonts();
     const int widths[7] = {m_settings.LV1Col1Width, m_settings.LV1Col2Width,
                            m_settings.LV1Col3Width, m_settings.LV1Col4Width,
                            m_settings.LV1Col5Width, m_settings.LV1Col6Width,

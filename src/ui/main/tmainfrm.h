@@ -29,6 +29,8 @@ class QTableView;
 class QTimer;
 class QToolButton;
 class TShape;
+class TransferController;
+class WordBookController;
 
 class TMainFrm : public QMainWindow
 {
@@ -77,6 +79,9 @@ public:
     void setPadText(const QString &text);
     // Makes the path the current word-book folder and shows it in the status bar.
     void SetWordBookFolder(const QString &path);
+
+    // The word-list tab: word-book list, open book, word list, folders.
+    WordBookController *wordBooks() const { return m_wordBooks; }
 
     // Runs a command only when it is enabled, as every trigger of it does.
     static bool RunCommand(QAction *command);
@@ -131,6 +136,7 @@ public:
     QTableView *ListView2 = nullptr;
     QMenu *PopupMenu1 = nullptr; // word list
     QMenu *PopupMenu5 = nullptr; // word-book list
+    QMenu *PopupMenu2 = nullptr; // folder menu of ChangeBtn
     QMenu *TransModeMenu = nullptr;
 
     // Input: trigger-key typing, the candidate windows and the "候補入力" page.
@@ -139,6 +145,8 @@ public:
     QTimer *TransTimer1 = nullptr;
     QTimer *PasteTimer = nullptr;
     QTimer *DoorTimer = nullptr;
+    // Transfer: the modes menu, the transfer command and the target tracking.
+    TransferController *Transfers = nullptr;
 
     // ---- Named commands --------------------------------------------------------------
     QAction *RegWord = nullptr;
@@ -245,8 +253,6 @@ private:
     void bindButton(QAbstractButton *button, QAction *command);
 
     void FillFontList();
-    void SetDirectionCaptions();
-    void SetWordListCaptions();
     void ApplyPadFont();
     void ApplyWordWrap();
     void ApplyScrollBars();
@@ -264,12 +270,11 @@ private:
     Settings m_settings;
     WindowPlaces m_windowPlaces;
     bool m_noSaveFlg = false;
+    WordBookController *m_wordBooks = nullptr;
     bool m_closed = false;
     bool m_shownOnce = false;
     QString m_padFileName;
     QString m_padDialogFolder;
     QLabel *m_statusPanels[2] = {nullptr, nullptr};
     QString m_statusTexts[2];
-    QStandardItemModel *m_wordListModel = nullptr;
-    QStandardItemModel *m_bookListModel = nullptr;
 };

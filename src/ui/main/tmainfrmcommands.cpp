@@ -28,6 +28,11 @@
 #include "taboutfrm.h"
 #include "textfile.h"
 #include "tmainfrm.h"
+#include "transfercontroller.h"
+
+#include "wordbookcontroller.h"
+
+#include <QTableView>
 
 namespace {
 
@@ -69,6 +74,7 @@ void TMainFrm::ClearInput()
 
 void TMainFrm::Transfer()
 {
+    Transfers->Transfer();
     Q_EMIT transferRequested();
 }
 
@@ -325,6 +331,8 @@ void TMainFrm::ComboBox1Change()
         return;
     m_settings.UsrMainFont = family;
     ApplyPadFont();
+    if (ListView1->isEnabled())
+        m_wordBooks->FitListFonts();
 }
 
 void TMainFrm::ComboBox2Change()
@@ -343,19 +351,12 @@ void TMainFrm::ComboBox3Change()
     const int index = ComboBox3->currentIndex();
     if (index < 0 || index >= Languages().size())
         return;
-    const LanguageFolders &language = Languages().at(index);
-    DicSpBtn->setChecked(false);
-    m_settings.SelectLang = language.language;
-    SetDirectionCaptions();
-    SetWordListCaptions();
-    SetWordBookFolder(m_folders.documentsFolder(language.wordBook));
-    m_folders.DictionaryFolder = m_folders.documentsFolder(language.dictionary);
+    m_wordBooks->ChangeLanguage(index);
 }
 
 void TMainFrm::SetWordBookFolder(const QString &path)
 {
-    m_folders.WordBookFolder = path;
-    setStatusPanelText(1, QStringLiteral("●単語帳フォルダ") + path);
+    m_wordBooks->SetWordBookFolder(path);
 }
 
 // ---- Pad tools ------------------------------------------------------------------------

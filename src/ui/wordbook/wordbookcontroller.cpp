@@ -19,6 +19,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QSplitter>
 #include <QTableView>
 #include <QTimer>
 #include <QToolButton>
@@ -47,6 +48,10 @@ WordBookController::WordBookController(const WordBookWidgets &widgets, Settings 
 {
     w.ListView2->setModel(m_books);
     w.ListView2->setSortingEnabled(false);
+    w.ListView2->setWordWrap(false);
+    w.ListView2->setTextElideMode(Qt::ElideRight);
+    w.ListView2->installEventFilter(this);
+    w.ListView1->setWordWrap(false);
     w.ListView1->setModel(m_words);
     w.ListView1->setItemDelegate(m_delegate);
     w.ListView1->setSortingEnabled(false);
@@ -69,8 +74,6 @@ WordBookController::WordBookController(const WordBookWidgets &widgets, Settings 
     connect(w.DeleteWB, &QAction::triggered, this, [this] { DeleteWBExecute(); });
     connect(w.CloseWB, &QAction::triggered, this, [this] { CloseWBExecute(); });
     connect(w.EditGroup, &QAction::triggered, this, [this] { EditGroupExecute(); });
-    if (w.NewSpBtn)
-        connect(w.NewSpBtn, &QToolButton::clicked, w.CreateWB, &QAction::trigger);
 
     w.SpeedButton2->setText(FoldCaption);
     connect(w.SpeedButton2, &QToolButton::clicked, this, [this] { SpeedButton2Click(); });
@@ -106,6 +109,23 @@ WordBookController::WordBookController(const WordBookWidgets &widgets, Settings 
 }
 
 WordBookController::~WordBookController() = default;
+
+bool WordBookController::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == w.ListView2 && event->type() == QEvent::Resize)
+        FitBookListColumns();
+    return QObject::eventFilter(watched, event);
+}
+
+void WordBookController::FitBookListColumns()
+{
+    // Title and file name share what group (90) and count (56) leave, at least 100 each.
+    const int share = qMax(100, (w.ListView2->width() - 176) / 2);
+    w.ListView2->setColumnWidth(0, share);
+    w.ListView2->setColumnWidth(1, share);
+    w.ListView2->setColumnWidth(2, 90);
+    w.ListView2->setColumnWidth(3, 56);
+}
 
 // ---- Word-book list --------------------------------------------------------------------
 
@@ -235,9 +255,46 @@ void WordBookController::SpeedButton2Click()
         w.DoorTimer->start();
 }
 
+void WordBookController::setFoldedContentVisible(bool visible)
+{
+    // A folded panel shows only its button: the rest would be squeezed, not cut off.
+    for (QWidget *widget : std::initializer_list<QWidget *>{w.NewSpBtn, w.DicSpBtn, w.ChangeBtn,
+                                                            w.CheckBox1, w.RadioButton1,
+                                                            w.RadioButton2, w.ListView2})
+        widget->setVisible(visible);
+}
+
+int WordBookController::panelWidth() const
+{
+    if (auto *splitter = qobject_cast<QSplitter *>(w.Panel7->parentWidget())) {
+        const int index = splitter->indexOf(w.Panel7);
+        if (index >= 0 && splitter->sizes().size() == 2)
+            return splitter->sizes().at(index);
+    }
+    return w.Panel7->width();
+}
+
 bool WordBookController::panelFolded() const
 {
     return w.SpeedButton2->text() == UnfoldCaption;
+}
+
+void WordBookController::setPanelWidth(int width)
+{
+    // Inside a splitter the panel's width is the splitter's to give: the word list
+    // takes what the panel leaves, and the user can still drag the handle.
+    if (auto *splitter = qobject_cast<QSplitter *>(w.Panel7->parentWidget())) {
+        const int index = splitter->indexOf(w.Panel7);
+        QList<int> sizes = splitter->sizes();
+        const int other = index == 0 ? 1 : 0;
+        if (index >= 0 && sizes.size() == 2) {
+            sizes[other] += sizes[index] - width;
+            sizes[index] = width;
+            splitter->setSizes(sizes);
+            return;
+        }
+    }
+    w.Panel7->setFixedWidth(width);
 }
 
 void WordBookController::DoorTimerTick()
@@ -248,28 +305,30 @@ void WordBookController::DoorTimerTick()
         w.ChangeBtn->setEnabled(on);
     };
     setButtons(false);
-    const int width = w.Panel7->width();
+    const int width = panelWidth();
     if (w.SpeedButton2->text() == FoldCaption) {
         if (width < 40) {
-            w.Panel7->setFixedWidth(PanelFoldedWidth);
+            setPanelWidth(PanelFoldedWidth);
             w.DoorTimer->stop();
             for (QLabel *label : std::as_const(w.headerLabels))
                 label->hide();
+            setFoldedContentVisible(false);
             setButtons(true);
             w.SpeedButton2->setText(UnfoldCaption);
         } else {
-            w.Panel7->setFixedWidth(width - DoorStep);
+            setPanelWidth(width - DoorStep);
         }
     } else {
         if (width > PanelOpenWidth) {
-            w.Panel7->setFixedWidth(PanelOpenWidth);
+            setPanelWidth(PanelOpenWidth);
             w.DoorTimer->stop();
             setButtons(true);
             w.SpeedButton2->setText(FoldCaption);
         } else {
-            w.Panel7->setFixedWidth(width + DoorStep);
+            setPanelWidth(width + DoorStep);
             for (QLabel *label : std::as_const(w.headerLabels))
                 label->show();
+            setFoldedContentVisible(true);
         }
     }
 }
@@ -487,11 +546,8 @@ void WordBookController::RebuildFolderMenu()
     const FolderListResult list = EnsureFolderList(m_folders);
     if (!list.ok)
         m_dialogs.warning(list.errorMessage);
-    for (const QString &line : list.lines) {
-        if (line.trimmed().isEmpty())
-            continue;
+    for (const QString &line : FolderMenuItems(list.lines))
         menu->addAction(line, this, [this, line] { SetWordBookFolder(line); });
-    }
     menu->addSeparator();
     menu->addAction(QStringLiteral("参照"), this, [this] { BrowseForFolder(); });
     menu->addAction(QStringLiteral("このメニューを編集する （最大10フォルダ）"), this, [this] {

@@ -96,6 +96,8 @@ public:
     void SpeedButton2Click();
     void DoorTimerTick();
     bool panelFolded() const;
+    int panelWidth() const;
+    void FitBookListColumns();
 
     // ---- Word list ---------------------------------------------------------------------
     // Loads a book of WordBookFolder into the list; false when the file is not there.
@@ -127,7 +129,12 @@ public:
     // The open book with the list's words, as it would be saved.
     WordBook bookWithRows() const;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void setPanelWidth(int width);
+    void setFoldedContentVisible(bool visible);
     void setBookCommands(bool open);
     void setListEnabled(bool on);
     void applyColumnWidths();

@@ -24,6 +24,7 @@
 #include "fakedialogs.h"
 #include "fakeplatform.h"
 #include "folders.h"
+#include "modalcloser.h"
 #include "platform.h"
 #include "settings.h"
 #include "testhome.h"
@@ -41,6 +42,8 @@ struct MainFrmFixture
     FakeWindowSystem windows;
     Platform platform;
     AppFolders folders;
+    // Commands that open a dialog must not block the tests that only trigger them.
+    ModalCloser modalCloser;
 
     MainFrmFixture()
     {
