@@ -59,6 +59,14 @@ void InputController::ReleaseTables()
     m_states.phonetic.tables = CandidateTables();
 }
 
+void InputController::FlagsFromSettings()
+{
+    m_states.letter.triggerRevival = m_settings.GaTriRevFlg;
+    m_states.letter.oneInput = m_settings.GaOneInpFlg;
+    m_states.phonetic.triggerRevival = m_settings.PhTriRevFlg;
+    m_states.phonetic.oneInput = m_settings.PhOneInpFlg;
+}
+
 void InputController::Attach(const InputWidgets &widgets)
 {
     m_widgets = widgets;
@@ -85,10 +93,15 @@ void InputController::Attach(const InputWidgets &widgets)
     connect(m_keyboard, &TTriggerKeyboard::triggerLabelClicked, this,
             [this](QChar c) { OfferTrigger(InputChannel::Letter, InsertTarget::MainPad, c); });
     // The ticks set the flags; nothing else moves the ticks.
-    connect(m_keyboard, &TTriggerKeyboard::directToggled, this,
-            [this](bool on) { m_states.letter.oneInput = on; });
-    connect(m_keyboard, &TTriggerKeyboard::revivalToggled, this,
-            [this](bool on) { m_states.letter.triggerRevival = on; });
+    // The settings follow at once, so a dialog that reads them sees the ticks.
+    connect(m_keyboard, &TTriggerKeyboard::directToggled, this, [this](bool on) {
+        m_states.letter.oneInput = on;
+        m_settings.GaOneInpFlg = on;
+    });
+    connect(m_keyboard, &TTriggerKeyboard::revivalToggled, this, [this](bool on) {
+        m_states.letter.triggerRevival = on;
+        m_settings.GaTriRevFlg = on;
+    });
     connect(m_keyboard, &TTriggerKeyboard::listRequested, this,
             &InputController::openCandidateList);
     // With Caps Lock on at the start the page starts in upper state; "CAPS" stays up.

@@ -54,6 +54,9 @@ public:
     void Attach(const InputWidgets &widgets);
     // The flags back into the settings, the tables emptied.
     void ReleaseTables();
+    // The four flags taken again from the settings, after the options dialog wrote
+    // them there, so the close does not put the old ones back.
+    void FlagsFromSettings();
 
     TriggerInputStates &states() { return m_states; }
     const TriggerInputStates &states() const { return m_states; }

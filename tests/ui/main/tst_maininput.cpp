@@ -61,6 +61,7 @@ private Q_SLOTS:
     void capsLockAtStart();
     void listButton();
     void flagsStoredAtClose();
+    void optionsFlagsSurviveTheClose();
     void rebuildRefreshesThePage();
     void installedTables();
 
@@ -500,6 +501,21 @@ void tst_MainInput::flagsStoredAtClose()
     QVERIFY(!saved.GaTriRevFlg);
     // The tables are released.
     QVERIFY(!HasCandidates(m_w->Input->states().letter, u'['));
+}
+
+void tst_MainInput::optionsFlagsSurviveTheClose()
+{
+    writeTables();
+    m_w = createShown();
+    QVERIFY(m_w);
+    // What the options dialog does: the phonetic flags in the settings.
+    m_w->settings().PhTriRevFlg = true;
+    m_w->settings().PhOneInpFlg = true;
+    m_w->Input->FlagsFromSettings();
+    QVERIFY(m_w->Input->states().phonetic.triggerRevival);
+    m_w->FormClose();
+    QVERIFY(m_w->settings().PhTriRevFlg);
+    QVERIFY(m_w->settings().PhOneInpFlg);
 }
 
 void tst_MainInput::rebuildRefreshesThePage()
