@@ -5,6 +5,7 @@
 #include "messageboxdialogs.h"
 #include "platform.h"
 #include "tmainfrm.h"
+#include "x11windowsystem.h"
 
 #include <QApplication>
 #include <QDir>
@@ -33,6 +34,9 @@ int main(int argc, char *argv[])
     platform.dialogs = &dialogs;
     platform.roots = &roots;
     platform.shell = &shell;
+    // Without an X display it finds no window: a transfer then only fills the clipboard.
+    X11WindowSystem windows;
+    platform.windows = &windows;
 
     const AppFolders folders = ResolveFolders(roots);
     CreateFolders(folders, dialogs);

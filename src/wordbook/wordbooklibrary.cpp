@@ -7,6 +7,8 @@
 
 #include <algorithm>
 
+#include "sortbykeys.h"
+
 WordBookScanResult ScanWordBookFolder(const QString &folder, const QLocale &locale)
 {
     WordBookScanResult result;
@@ -59,18 +61,7 @@ void SortWordBookList(QList<WordBookSummary> &rows, int column, int direction,
             break;
         }
     }
-    QList<qsizetype> order(rows.size());
-    for (qsizetype i = 0; i < order.size(); ++i)
-        order[i] = i;
-    std::stable_sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) {
-        const int c = QStringView(keys[a]).compare(keys[b]);
-        return ((c > 0) - (c < 0)) * direction < 0;
-    });
-    QList<WordBookSummary> sorted;
-    sorted.reserve(rows.size());
-    for (qsizetype i : order)
-        sorted.append(std::move(rows[i]));
-    rows = std::move(sorted);
+    SortRowsByKeys(rows, keys, direction);
 }
 
 bool WordBookListSort::clickColumn(QList<WordBookSummary> &rows, int column, const QLocale &locale)

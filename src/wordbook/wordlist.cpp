@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "sortbykeys.h"
+
 QList<WordListRow> WordListRows(const QList<WordEntry> &words)
 {
     QList<WordListRow> rows;
@@ -114,18 +116,7 @@ void SortWordList(QList<WordListRow> &rows, int column, int direction, bool fore
         const QString text = WordListCellText(row, column, foreignFirst);
         keys.append(foreign ? locale.toLower(text) : text);
     }
-    QList<qsizetype> order(rows.size());
-    for (qsizetype i = 0; i < order.size(); ++i)
-        order[i] = i;
-    std::stable_sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) {
-        const int c = QStringView(keys[a]).compare(keys[b]);
-        return ((c > 0) - (c < 0)) * direction < 0;
-    });
-    QList<WordListRow> sorted;
-    sorted.reserve(rows.size());
-    for (qsizetype i : order)
-        sorted.append(std::move(rows[i]));
-    rows = std::move(sorted);
+    SortRowsByKeys(rows, keys, direction);
     Renumber(rows);
 }
 

@@ -38,6 +38,8 @@ private Q_SLOTS:
     void candidateSets();
     void symbolDatabases_data();
     void symbolDatabases();
+    void paletteLettersAreNamed_data();
+    void paletteLettersAreNamed();
 };
 
 void tst_InstalledTables::candidateSets_data()
@@ -141,6 +143,42 @@ void tst_InstalledTables::symbolDatabases()
     }
     // What the program would save is what is installed (apart from the encoding).
     QCOMPARE(ParseSymbolDatabase(SymbolDatabaseLines(db)), db);
+}
+
+void tst_InstalledTables::paletteLettersAreNamed_data()
+{
+    // The letters of the palette's language sets, beyond A-Z and a-z: every one needs
+    // the row that gives its cell a corner label and a Japanese name.
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("letters");
+    QTest::newRow("English") << "DBEnglish.csv" << "#$@`+*[]\"'~1234567890,.;:()!?/%&<>=-{}|_\\";
+    QTest::newRow("French") << "DBFrench.csv" << "ÉÀÈÙÂÊÎÔÛËÏÜŒÆÇçéàèùâêîôûëïüœæ";
+    QTest::newRow("German") << "DBGerman.csv" << "ÄÖÜäöüß";
+    QTest::newRow("Spanish") << "DBSpanish.csv" << "ÑÁÉÍÓÚÜñáéíóúü";
+    QTest::newRow("Italian") << "DBItalian.csv" << "ÀÈÒÉÍÓÚÂÊÎÔÛàèòéíóúâêîôû";
+    QTest::newRow("Portuguese") << "DBPortuguese.csv" << "ÁÉÍÓÚÂÊÔÃÕÀÜÇáéíóúâêôãõàüç";
+    QTest::newRow("Dutch") << "DBDutch.csv" << "ĲÄËÏÖÜÁÉÍÓÚÈĳäëïöüáéíóúè";
+}
+
+void tst_InstalledTables::paletteLettersAreNamed()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, letters);
+    const QString path = TablePath(tableFolder(), file);
+    if (!QFileInfo::exists(path))
+        QSKIP("the installed tables are not in this build");
+    const TextReadResult read = ReadTextFile(path, TextFileKind::Table);
+    QVERIFY(read.ok);
+    QString all = letters;
+    for (char16_t c = u'A'; c <= u'Z'; ++c)
+        all += QString(QChar(c)) + QChar(char16_t(c + 0x20));
+    for (QChar c : std::as_const(all)) {
+        SymbolNames names;
+        QVERIFY2(FindSymbolByCode(read.lines, c.unicode(), &names),
+                 qPrintable(QString(c) + " " + CodeText(c.unicode())));
+        QVERIFY2(!names.japaneseName.isEmpty(), qPrintable(QString(c)));
+        QVERIFY2(!names.englishName.isEmpty(), qPrintable(QString(c)));
+    }
 }
 
 QTEST_APPLESS_MAIN(tst_InstalledTables)

@@ -37,6 +37,8 @@
 #include <limits>
 
 #include "dialogs.h"
+#include "inputcontroller.h"
+#include "transfercontroller.h"
 #include "tshape.h"
 
 namespace {
@@ -126,9 +128,15 @@ void TMainFrm::CopyInstalledFilesOnFirstStart()
         m_platform.dialogs->warning(error);
 }
 
-void TMainFrm::LoadSymbolDatabases() {}
+void TMainFrm::LoadSymbolDatabases()
+{
+    Input = new InputController(m_settings, m_folders, m_platform, this);
+}
 
-void TMainFrm::LoadCandidateTables() {}
+void TMainFrm::LoadCandidateTables()
+{
+    Input->LoadTables();
+}
 
 // ---- Controls, menus, hints and timers -------------------------------------------------
 
@@ -454,8 +462,6 @@ void TMainFrm::CreateTransferPanel()
     transferFont.setBold(true);
     TransSpBtn->setFont(transferFont);
     connect(TransSpBtn, &QToolButton::clicked, this, &TMainFrm::Transfer);
-    connect(CheckBox2, &QCheckBox::toggled, this,
-            [this](bool on) { m_settings.AutoPasteFlg = on; });
 
     Label3 = named(new QLabel(QStringLiteral("転送モード："), Panel5), "Label3");
     Label3->setGeometry(106, 10, 104, 20);
@@ -770,6 +776,19 @@ void TMainFrm::CreateTimers()
     PasteTimer->setInterval(m_settings.PasteTimerInterval);
     DoorTimer = named(new QTimer(this), "DoorTimer");
     DoorTimer->setInterval(20);
+
+    TransferWidgets transfer;
+    transfer.window = this;
+    transfer.TransModeMenu = TransModeMenu;
+    transfer.Edit2 = Edit2;
+    transfer.Memo1 = Memo1;
+    transfer.Edit1 = Edit1;
+    transfer.CheckBox2 = CheckBox2;
+    transfer.Shape1 = Shape1;
+    transfer.TransTimer1 = TransTimer1;
+    transfer.PasteTimer = PasteTimer;
+    Transfers = new TransferController(transfer, m_settings, m_folders, *m_platform.dialogs,
+                                       m_platform.windows, this);
 }
 
 // ---- Command toolbar -----------------------------------------------------------------
@@ -815,7 +834,10 @@ void TMainFrm::CreateCommandToolbar()
     connect(toolbarButtons[1], &QToolButton::clicked, this, &TMainFrm::ClearInput);
 }
 
-void TMainFrm::BuildTriggerKeyboardPage() {}
+void TMainFrm::BuildTriggerKeyboardPage()
+{
+    Input->Attach({Memo1, Edit1, PageControl2, CandPage, AccentPage, DispCand, DispBand});
+}
 
 void TMainFrm::BuildAccentButtons() {}
 
@@ -1041,7 +1063,10 @@ void TMainFrm::PlaceWindow()
     Memo1->setFocus();
 }
 
-void TMainFrm::ReleaseTables() {}
+void TMainFrm::ReleaseTables()
+{
+    Input->ReleaseTables();
+}
 
 void TMainFrm::RefreshSettingsFromWindow()
 {

@@ -9,6 +9,7 @@
 #include "platform.h"
 #include "settings.h"
 
+class InputController;
 class QAbstractButton;
 class QAction;
 class QCheckBox;
@@ -28,6 +29,7 @@ class QTableView;
 class QTimer;
 class QToolButton;
 class TShape;
+class TransferController;
 class WordBookController;
 class WordCommandController;
 
@@ -141,9 +143,14 @@ public:
     QMenu *PopupMenu2 = nullptr; // folder menu of ChangeBtn
     QMenu *TransModeMenu = nullptr;
 
+    // Input: trigger-key typing, the candidate windows and the "候補入力" page.
+    InputController *Input = nullptr;
+
     QTimer *TransTimer1 = nullptr;
     QTimer *PasteTimer = nullptr;
     QTimer *DoorTimer = nullptr;
+    // Transfer: the modes menu, the transfer command and the target tracking.
+    TransferController *Transfers = nullptr;
 
     // ---- Named commands --------------------------------------------------------------
     QAction *RegWord = nullptr;

@@ -28,6 +28,7 @@
 #include "taboutfrm.h"
 #include "textfile.h"
 #include "tmainfrm.h"
+#include "transfercontroller.h"
 
 #include "wordbookcontroller.h"
 
@@ -73,6 +74,7 @@ void TMainFrm::ClearInput()
 
 void TMainFrm::Transfer()
 {
+    Transfers->Transfer();
     Q_EMIT transferRequested();
 }
 

@@ -546,11 +546,8 @@ void WordBookController::RebuildFolderMenu()
     const FolderListResult list = EnsureFolderList(m_folders);
     if (!list.ok)
         m_dialogs.warning(list.errorMessage);
-    for (const QString &line : list.lines) {
-        if (line.trimmed().isEmpty())
-            continue;
+    for (const QString &line : FolderMenuItems(list.lines))
         menu->addAction(line, this, [this, line] { SetWordBookFolder(line); });
-    }
     menu->addSeparator();
     menu->addAction(QStringLiteral("参照"), this, [this] { BrowseForFolder(); });
     menu->addAction(QStringLiteral("このメニューを編集する （最大10フォルダ）"), this, [this] {

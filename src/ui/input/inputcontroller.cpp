@@ -1,0 +1,316 @@
+#include "inputcontroller.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "shell.h"
+#include "tcandfrm.h"
+#include "ttriggerkeyboard.h"
+#include "windowsystem.h"
+
+namespace {
+
+QColor fromBgr(quint32 colour)
+{
+    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+}
+
+// The band window's number labels: the text colour of the band window, white.
+const QColor BandTextColour = Qt::white;
+
+TriggerKeyboardColours keyboardColours(const Settings &s)
+{
+    return {fromBgr(s.ImageColor1), fromBgr(s.ImageColor1U), fromBgr(s.ImageColor1T),
+            fromBgr(s.ImageColor1C)};
+}
+
+} // namespace
+
+InputController::InputController(Settings &settings, const AppFolders &folders,
+                                 const Platform &platform, QWidget *window)
+    : QObject(window), m_settings(settings), m_folders(folders), m_platform(platform),
+      m_window(window)
+{
+    InitTriggerInputStates(m_states, m_settings);
+}
+
+InputController::~InputController() = default;
+
+TableRebuild InputController::LoadTables()
+{
+    // Skipped lines are for the table editors to name; the start goes on regardless.
+    TableRebuild r = LoadTablesAtStart(m_states, m_folders.TableFolder, m_settings);
+    if (r.letter && m_keyboard)
+        m_keyboard->RefreshTriggerKeyboard();
+    return r;
+}
+
+void InputController::ReleaseTables()
+{
+    StoreTriggerFlags(m_states, m_settings);
+    m_states.letter.tables = CandidateTables();
+    m_states.phonetic.tables = CandidateTables();
+}
+
+void InputController::FlagsFromSettings()
+{
+    m_states.letter.triggerRevival = m_settings.GaTriRevFlg;
+    m_states.letter.oneInput = m_settings.GaOneInpFlg;
+    m_states.phonetic.triggerRevival = m_settings.PhTriRevFlg;
+    m_states.phonetic.oneInput = m_settings.PhOneInpFlg;
+}
+
+void InputController::Attach(const InputWidgets &widgets)
+{
+    m_widgets = widgets;
+    if (widgets.Memo1)
+        AttachField(widgets.Memo1, TriggerField::MainPad);
+    if (widgets.Edit1)
+        AttachField(widgets.Edit1, TriggerField::MainPhoneticLine);
+    if (widgets.DispBand)
+        connect(widgets.DispBand, &QAction::triggered, this,
+                [this] { ShowCandidateWindow(CandidateWindow::Band); });
+    if (widgets.DispCand)
+        connect(widgets.DispCand, &QAction::triggered, this,
+                [this] { ShowCandidateWindow(CandidateWindow::Cand); });
+    if (!widgets.CandPage)
+        return;
+
+    m_keyboard = new TTriggerKeyboard(&m_states.letter.tables, keyboardColours(m_settings), 1.3,
+                                      widgets.CandPage);
+    auto *layout = new QVBoxLayout(widgets.CandPage);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_keyboard);
+    m_keyboard->setOptionTicks(m_states.letter.oneInput, m_states.letter.triggerRevival);
+    connect(m_keyboard, &TTriggerKeyboard::keyClicked, this, &InputController::triggerKeyClicked);
+    connect(m_keyboard, &TTriggerKeyboard::triggerLabelClicked, this,
+            [this](QChar c) { OfferTrigger(InputChannel::Letter, InsertTarget::MainPad, c); });
+    // The ticks set the flags; nothing else moves the ticks.
+    // The settings follow at once, so a dialog that reads them sees the ticks.
+    connect(m_keyboard, &TTriggerKeyboard::directToggled, this, [this](bool on) {
+        m_states.letter.oneInput = on;
+        m_settings.GaOneInpFlg = on;
+    });
+    connect(m_keyboard, &TTriggerKeyboard::revivalToggled, this, [this](bool on) {
+        m_states.letter.triggerRevival = on;
+        m_settings.GaTriRevFlg = on;
+    });
+    connect(m_keyboard, &TTriggerKeyboard::listRequested, this,
+            &InputController::openCandidateList);
+    // With Caps Lock on at the start the page starts in upper state; "CAPS" stays up.
+    if (capsLockOn())
+        m_keyboard->SetKeyboardCase(KeyboardCase::Upper);
+}
+
+void InputController::AttachField(QWidget *field, TriggerField kind,
+                                  std::function<FieldState()> state,
+                                  std::function<void(TypingAction)> extraKey)
+{
+    if (!field)
+        return;
+    // Each key must arrive as one plain character.
+    field->setAttribute(Qt::WA_InputMethodEnabled, false);
+    m_fields.setField(kind, field);
+    m_attached.append({field, kind, std::move(state), std::move(extraKey)});
+    field->installEventFilter(this);
+    connect(field, &QObject::destroyed, this, [this](QObject *gone) {
+        m_attached.removeIf([gone](const AttachedField &f) { return f.widget == gone; });
+    });
+}
+
+const InputController::AttachedField *InputController::attached(QObject *watched) const
+{
+    for (const AttachedField &f : m_attached)
+        if (f.widget == watched)
+            return &f;
+    return nullptr;
+}
+
+MainRightPage InputController::mainRightPage() const
+{
+    if (!m_widgets.PageControl2)
+        return MainRightPage::Other;
+    QWidget *page = m_widgets.PageControl2->currentWidget();
+    if (page && page == m_widgets.CandPage)
+        return MainRightPage::TriggerKeyboard;
+    if (page && page == m_widgets.AccentPage)
+        return MainRightPage::AccentButtons;
+    return MainRightPage::Other;
+}
+
+bool InputController::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::KeyRelease)
+        return QObject::eventFilter(watched, event);
+    const AttachedField *field = attached(watched);
+    if (!field)
+        return QObject::eventFilter(watched, event);
+    auto *key = static_cast<QKeyEvent *>(event);
+    const FieldState state = field->state ? field->state() : FieldState{field->kind};
+
+    if (key->key() == Qt::Key_Shift) {
+        if (!key->isAutoRepeat())
+            ApplyCaseSwitch(
+                ShiftCaseSwitch(state, mainRightPage(), type == QEvent::KeyPress, capsLockOn()));
+        return false;
+    }
+    if (type != QEvent::KeyPress)
+        return false;
+    const TypingDecision decision = TypeCharacter(m_states, state, key->text(), key->modifiers());
+    if (!decision.consumed())
+        return false;
+    // Copied: the field list may change while a candidate window runs.
+    const AttachedField copy = *field;
+    carryOut(decision, copy);
+    return true;
+}
+
+void InputController::carryOut(const TypingDecision &decision, const AttachedField &field)
+{
+    switch (decision.action) {
+    case TypingAction::TypeNormally:
+        break;
+    case TypingAction::InsertDirectly:
+        InsertCandidate(decision.channel, decision.text);
+        break;
+    case TypingAction::ShowCandidateWindow:
+        runWindowAction(decision.window);
+        break;
+    case TypingAction::StartSearch:
+    case TypingAction::PressTransfer:
+        if (field.extraKey)
+            field.extraKey(decision.action);
+        break;
+    }
+}
+
+void InputController::runWindowAction(CandidateWindow window)
+{
+    QAction *action = window == CandidateWindow::Band ? m_widgets.DispBand : m_widgets.DispCand;
+    if (action) {
+        if (action->isEnabled())
+            action->trigger();
+        return;
+    }
+    ShowCandidateWindow(window);
+}
+
+void InputController::InsertCandidate(InputChannel channel, const QString &text)
+{
+    QWidget *field = m_fields.fieldOfTarget(channel, m_states.channel(channel).target);
+    if (!field)
+        return;
+    InsertIntoField(field, text);
+    field->setFocus();
+}
+
+bool InputController::OfferTrigger(InputChannel channel, InsertTarget target, QChar c)
+{
+    const TypingDecision d = ::OfferTrigger(m_states, channel, target, c.unicode());
+    if (!d.consumed())
+        return false;
+    carryOut(d, AttachedField{});
+    return true;
+}
+
+void InputController::triggerKeyClicked(QChar c)
+{
+    if (OfferTrigger(InputChannel::Letter, InsertTarget::MainPad, c))
+        return;
+    if (QPlainTextEdit *pad = m_widgets.Memo1) {
+        InsertIntoField(pad, QString(c));
+        pad->setFocus();
+    }
+}
+
+void InputController::openCandidateList()
+{
+    const QString path =
+        CandidateListPath(m_folders.TableFolder, QString::fromUtf16(LetterCandidateFile));
+    if (QFileInfo(path).isFile() && m_platform.shell)
+        m_platform.shell->openFile(path);
+}
+
+void InputController::ShowCandidateWindow(CandidateWindow window)
+{
+    const bool band = window == CandidateWindow::Band;
+    const InputChannel channel = band ? InputChannel::Letter : InputChannel::Phonetic;
+    const TriggerInputState &state = m_states.channel(channel);
+    CandidateWindowSetup setup;
+    setup.offered = state.candidateSlots;
+    setup.names = state.tables.names;
+    setup.background = fromBgr(band ? m_settings.BandColor : m_settings.CandColor);
+    setup.numberColour = band ? BandTextColour : QColor(Qt::black);
+    setup.glyphFamily = band ? m_settings.UsrMainFont : m_settings.UsrSubFont;
+    setup.glyphPointSize = state.candidateFontSize;
+
+    QWidget *field = m_fields.fieldOfTarget(channel, state.target);
+    QWidget *parent = field ? field->window() : m_window;
+    std::unique_ptr<TCandidateWindow> w;
+    if (band)
+        w = std::make_unique<TBandFrm>(setup, parent);
+    else
+        w = std::make_unique<TCandFrm>(setup, parent);
+    w->placeAbove(field);
+    if (m_windowShownHook)
+        m_windowShownHook(*w);
+    w->exec();
+    const std::optional<QString> choice = w->choice();
+    w.reset();
+    if (choice)
+        InsertCandidate(channel, *choice);
+    if (band) {
+        const CapsPushBack back = BandWindowClosing(m_states.letter.target, capsLockOn());
+        applyToPad(back.pad, back.state, back.capsButtonDown);
+    }
+}
+
+void InputController::ApplyCaseSwitch(const CaseSwitch &change)
+{
+    if (change.pad != CasePad::None)
+        applyToPad(change.pad, change.state, std::nullopt);
+}
+
+void InputController::setCasePadHandler(CasePad pad, CaseHandler handler)
+{
+    m_caseHandlers[pad] = std::move(handler);
+}
+
+void InputController::applyToPad(CasePad pad, KeyboardCase state, std::optional<bool> capsDown)
+{
+    if (pad == CasePad::MainTriggerKeyboard && m_keyboard) {
+        if (capsDown)
+            m_keyboard->capsButton()->setChecked(*capsDown);
+        m_keyboard->SetKeyboardCase(state);
+        return;
+    }
+    const auto it = m_caseHandlers.find(pad);
+    if (it != m_caseHandlers.end() && it->second)
+        it->second(state, capsDown);
+}
+
+bool InputController::capsLockOn() const
+{
+    return m_platform.windows && m_platform.windows->capsLockOn();
+}
+
+void InputController::RefreshTriggerKeyboard()
+{
+    if (!m_keyboard)
+        return;
+    m_keyboard->setColours(keyboardColours(m_settings));
+}
+
+void InputController::TablesRebuilt(const TableRebuild &rebuild)
+{
+    if (rebuild.letter)
+        RefreshTriggerKeyboard();
+}

@@ -1,0 +1,54 @@
+#include "transfermodemenu.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+
+#include "settings.h"
+
+TransferModeMenu::TransferModeMenu(QMenu *menu, QLineEdit *indicator, Settings &settings,
+                                   QObject *parent)
+    : QObject(parent), m_indicator(indicator), m_settings(settings)
+{
+    const QString lang = InitialLanguageLabel();
+    int index = 0;
+    for (const TransferModeItem &entry : TransferModeItems()) {
+        if (index++ == TransferModeSeparatorAfter)
+            menu->addSeparator();
+        auto *action = new QAction(TransferModeMenuCaption(entry.mode, lang), menu);
+        action->setObjectName(entry.objectName);
+        action->setCheckable(true);
+        action->setData(entry.mode);
+        const TransferMode mode = entry.mode;
+        connect(action, &QAction::triggered, this, [this, mode] { chooseMode(mode); });
+        menu->addAction(action);
+        m_items.append(action);
+    }
+    connect(menu, &QMenu::aboutToShow, this, &TransferModeMenu::updateChecks);
+    m_indicator->setText(TransferModeIndicatorText(m_settings.TransMode, lang));
+    updateChecks();
+}
+
+QAction *TransferModeMenu::item(TransferMode mode) const
+{
+    for (QAction *action : m_items) {
+        if (action->data().toInt() == mode)
+            return action;
+    }
+    return nullptr;
+}
+
+void TransferModeMenu::updateChecks()
+{
+    for (QAction *action : m_items)
+        action->setChecked(action->data().toInt() == m_settings.TransMode);
+}
+
+void TransferModeMenu::chooseMode(TransferMode mode)
+{
+    m_settings.TransMode = mode;
+    m_indicator->setText(TransferModeIndicatorText(mode, m_settings.SelectLang));
+    // A click toggles only the clicked item; the others follow here.
+    updateChecks();
+    Q_EMIT modeChosen(mode);
+}
