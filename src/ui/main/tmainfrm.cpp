@@ -4,9 +4,6 @@
 #include "wordbookcontroller.h"
 #include "wordbookfolders.h"
 #include "wordcommandcontroller.h"
-#if __has_include("inputcontroller.h")
-#include "inputcontroller.h"
-#endif
 
 #include <QAction>
 #include <QApplication>
@@ -898,13 +895,11 @@ void TMainFrm::FillWordBookList()
         *m_wordBooks,
         {ListView1, Memo1, Edit1, RegWord, ModWord, MoveWord, DeleteWord, JumpWord, ChangeColor},
         m_settings, m_folders, m_platform, m_windowPlaces[1], m_windowPlaces[2], this);
-#if __has_include("inputcontroller.h")
     // The word dialogs' foreign-word and phonetic fields take trigger input.
     WordCommands->setTriggerFieldHook([this](QWidget *field, TriggerField kind) {
         if (Input)
             Input->AttachField(field, kind);
     });
-#endif
 }
 
 // ---- Settings applied to the window -----------------------------------------------------

@@ -6,11 +6,8 @@
 
 #include <functional>
 
-#if __has_include("inputcontroller.h")
 #include "inputcontroller.h"
 #include "tcandfrm.h"
-#define VELMOR_TRIGGER_INPUT 1
-#endif
 
 #include "mainfrmfixture.h"
 #include "wordbookcontroller.h"
@@ -513,7 +510,6 @@ void tst_MainWordCommands::dialogsRememberTheirBounds()
 
 void tst_MainWordCommands::triggersLandInTheDialogFields()
 {
-#ifdef VELMOR_TRIGGER_INPUT
     const auto cand = [](const QString &trigger, const QStringList &codes) {
         QStringList fields{u'"' + trigger + u'"'};
         for (int n = 0; n < 9; ++n)
@@ -553,9 +549,6 @@ void tst_MainWordCommands::triggersLandInTheDialogFields()
     QCOMPARE(foreign, QStringLiteral("ná"));
     QCOMPARE(w->Edit1->text(), QStringLiteral("main"));
     QVERIFY(w->padText().isEmpty());
-#else
-    QSKIP("built without the main window's trigger input");
-#endif
 }
 
 QTEST_MAIN(tst_MainWordCommands)
