@@ -7,9 +7,9 @@
 #include <functional>
 
 #include "inputcontroller.h"
-#include "tcandfrm.h"
-
 #include "mainfrmfixture.h"
+#include "tcandfrm.h"
+#include "ttriggerkeyboard.h"
 #include "wordbookcontroller.h"
 #include "wordbooklistmodel.h"
 #include "wordcommandcontroller.h"
@@ -74,6 +74,7 @@ private Q_SLOTS:
     void failedSaveOfDeleteAndColourKeepsRows();
     void dialogsRememberTheirBounds();
     void triggersLandInTheDialogFields();
+    void shiftInForeignWordFieldSwitchesKeyboardCase();
 
 private:
     std::unique_ptr<TMainFrm> openBook(const QStringList &words);
@@ -549,6 +550,32 @@ void tst_MainWordCommands::triggersLandInTheDialogFields()
     QCOMPARE(foreign, QStringLiteral("ná"));
     QCOMPARE(w->Edit1->text(), QStringLiteral("main"));
     QVERIFY(w->padText().isEmpty());
+}
+
+void tst_MainWordCommands::shiftInForeignWordFieldSwitchesKeyboardCase()
+{
+    auto w = openBook({line("a", "")});
+    QVERIFY(w);
+    TTriggerKeyboard *keyboard = w->Input->triggerKeyboard();
+    // Whatever page the main window shows.
+    w->PageControl2->setCurrentWidget(w->AccentPage);
+    keyboard->SetKeyboardCase(KeyboardCase::Lower);
+    QList<KeyboardCase> seen;
+    w->ListView1->selectRow(0);
+    bool *ran = driveDialog<TModFrm>(this, [&](TModFrm *d) {
+        QTest::keyPress(d->fields[0], Qt::Key_Shift);
+        seen.append(keyboard->keyboardCase());
+        QTest::keyRelease(d->fields[0], Qt::Key_Shift);
+        seen.append(keyboard->keyboardCase());
+        // The phonetic field does not track Shift.
+        QTest::keyPress(d->fields[1], Qt::Key_Shift);
+        seen.append(keyboard->keyboardCase());
+        d->reject();
+    });
+    w->ModWord->trigger();
+    QVERIFY(*ran);
+    QCOMPARE(seen,
+             (QList<KeyboardCase>{KeyboardCase::Upper, KeyboardCase::Lower, KeyboardCase::Lower}));
 }
 
 QTEST_MAIN(tst_MainWordCommands)
