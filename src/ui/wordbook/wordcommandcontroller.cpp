@@ -48,10 +48,14 @@ WordFormContext WordCommandController::formContext() const
 QString WordCommandController::padText() const
 {
     // Every character as typed: toPlainText() would turn no-break spaces into blanks.
-    QString text = w.Memo1->document()->toRawText();
-    for (QChar &c : text)
-        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
-            c = u'\n';
+    // Line breaks become CR LF, the break a word field keeps through its file.
+    QString text;
+    for (const QChar c : w.Memo1->document()->toRawText()) {
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator || c == u'\n')
+            text.append(QStringLiteral("\r\n"));
+        else
+            text.append(c);
+    }
     return text;
 }
 

@@ -58,6 +58,7 @@ private Q_SLOTS:
     void registerInsertWithOne();
     void registerIntoEmptyBook();
     void registerKeepsPadWithoutClearFlag();
+    void registerKeepsPadLineBreaks();
     void registerEmptyWordWarns();
     void f4OpensRegistration();
     void editReplacesFieldsKeepsColour();
@@ -214,6 +215,23 @@ void tst_MainWordCommands::registerKeepsPadWithoutClearFlag()
     QCOMPARE(fileLines().last(), QStringLiteral("\"über\",\"ˈyːbɐ\",\"\",\"\",\"\",\"\",\"\""));
     QCOMPARE(w->padText(), QStringLiteral("über"));
     QCOMPARE(w->Edit1->text(), QStringLiteral("ˈyːbɐ"));
+}
+
+void tst_MainWordCommands::registerKeepsPadLineBreaks()
+{
+    auto w = openBook({});
+    QVERIFY(w);
+    w->setPadText(QStringLiteral("a\u00A0b\nc"));
+    bool *ran = driveDialog<TRegFrm>(this, [](TRegFrm *d) { d->AddBtn->click(); });
+    w->RegWord->trigger();
+    QVERIFY(*ran);
+    QCOMPARE(fileLines().last(), QStringLiteral("\"a\u00A0b#$0Dc\",\"\",\"\",\"\",\"\",\"\",\"\""));
+    QCOMPARE(w->wordBooks()->wordListModel()->rows()[0].word.foreignWord,
+             QStringLiteral("a\u00A0b\r\nc"));
+    // Reopened, the book shows the same word.
+    QVERIFY(w->wordBooks()->LoadBook(QStringLiteral("w.utx")));
+    QCOMPARE(w->wordBooks()->wordListModel()->rows()[0].word.foreignWord,
+             QStringLiteral("a\u00A0b\r\nc"));
 }
 
 void tst_MainWordCommands::registerEmptyWordWarns()
