@@ -164,16 +164,26 @@ int FontTargetHeight(int rowHeight, int percentage)
 
 int FitListFontSize(const QFont &font, QChar sample, int targetHeight)
 {
+    // The text height of the sample as drawn: the line height of the font that draws
+    // it, as a text extent measures it.
     QFont f = font;
-    int size = 11;
-    // The cap only guards against a font that never reports a height.
-    for (; size < 400; ++size) {
+    const auto height = [&](int size) {
         f.setPointSize(size);
-        // The text height of the sample as drawn: the line height of the font that
-        // draws it, as a text extent measures it.
-        if (QFontMetrics(f).size(Qt::TextSingleLine, QString(sample)).height() >= targetHeight)
-            break;
-    }
+        return QFontMetrics(f).size(Qt::TextSingleLine, QString(sample)).height();
+    };
+    // The smallest size from 11 up that reaches the target. Heights grow with the
+    // size, so start from the proportional guess and step to the answer: a handful of
+    // measurements instead of one per point.
+    constexpr int MinSize = 11;
+    constexpr int MaxSize = 400; // guards against a font that never reports a height
+    const int atMin = height(MinSize);
+    if (atMin >= targetHeight)
+        return MinSize;
+    int size = atMin > 0 ? qBound(MinSize, MinSize * targetHeight / atMin, MaxSize) : MinSize;
+    while (size < MaxSize && height(size) < targetHeight)
+        ++size;
+    while (size > MinSize && height(size - 1) >= targetHeight)
+        --size;
     return size;
 }
 

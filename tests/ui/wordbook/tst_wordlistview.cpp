@@ -109,6 +109,19 @@ void tst_WordListView::fittedSizeReachesTarget()
     QVERIFY(QFontMetrics(f).size(Qt::TextSingleLine, "M").height() >= 40);
     f.setPointSize(size - 1);
     QVERIFY(QFontMetrics(f).size(Qt::TextSingleLine, "M").height() < 40);
+    // The stepped search gives what counting up one point at a time gives.
+    for (const QFont &face : {font, QFont("IPAPGothic"), QFont("Charis SIL")}) {
+        for (int target = 1; target <= 90; target += 3) {
+            QFont g = face;
+            int linear = 11;
+            for (;; ++linear) {
+                g.setPointSize(linear);
+                if (QFontMetrics(g).size(Qt::TextSingleLine, "M").height() >= target)
+                    break;
+            }
+            QCOMPARE(FitListFontSize(face, 'M', target), linear);
+        }
+    }
     const ListFontSizes sizes = FitListFonts(font, font, font, 42, 57, 60, 46);
     QVERIFY(sizes.foreign >= 11 && sizes.phonetic >= sizes.foreign && sizes.japanese >= 11);
 }
