@@ -10,6 +10,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "qtcolour.h"
 #include "shell.h"
 #include "tcandfrm.h"
 #include "ttriggerkeyboard.h"
@@ -17,18 +18,13 @@
 
 namespace {
 
-QColor fromBgr(quint32 colour)
-{
-    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-}
-
 // The band window's number labels: the text colour of the band window, white.
 const QColor BandTextColour = Qt::white;
 
 TriggerKeyboardColours keyboardColours(const Settings &s)
 {
-    return {fromBgr(s.ImageColor1), fromBgr(s.ImageColor1U), fromBgr(s.ImageColor1T),
-            fromBgr(s.ImageColor1C)};
+    return {ToQColor(s.ImageColor1), ToQColor(s.ImageColor1U), ToQColor(s.ImageColor1T),
+            ToQColor(s.ImageColor1C)};
 }
 
 } // namespace
@@ -247,7 +243,7 @@ void InputController::ShowCandidateWindow(CandidateWindow window)
     CandidateWindowSetup setup;
     setup.offered = state.candidateSlots;
     setup.names = state.tables.names;
-    setup.background = fromBgr(band ? m_settings.BandColor : m_settings.CandColor);
+    setup.background = ToQColor(band ? m_settings.BandColor : m_settings.CandColor);
     setup.numberColour = band ? BandTextColour : QColor(Qt::black);
     setup.glyphFamily = band ? m_settings.UsrMainFont : m_settings.UsrSubFont;
     setup.glyphPointSize = state.candidateFontSize;

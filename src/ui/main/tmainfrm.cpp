@@ -1,10 +1,5 @@
 #include "tmainfrm.h"
 
-#include "twmplayerfrm.h"
-#include "wordbookcontroller.h"
-#include "wordbookfolders.h"
-#include "wordcommandcontroller.h"
-
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -35,15 +30,15 @@
 
 #include "dialogs.h"
 #include "inputcontroller.h"
+#include "qtcolour.h"
 #include "transfercontroller.h"
 #include "tshape.h"
+#include "twmplayerfrm.h"
+#include "wordbookcontroller.h"
+#include "wordbookfolders.h"
+#include "wordcommandcontroller.h"
 
 namespace {
-
-QColor fromBgr(quint32 colour)
-{
-    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-}
 
 template <typename W> W *named(W *widget, const char *name)
 {
@@ -936,7 +931,7 @@ void TMainFrm::ApplySettings()
     sub.setPointSize(m_settings.UsrSubFontSize > 0 ? m_settings.UsrSubFontSize : 16);
     Edit1->setFont(sub);
     QPalette phonet = Edit1->palette();
-    phonet.setColor(QPalette::Base, fromBgr(m_settings.PhonetColor));
+    phonet.setColor(QPalette::Base, ToQColor(m_settings.PhonetColor));
     Edit1->setPalette(phonet);
 
     // 1. First tabs, the phonetic field, the check boxes.

@@ -1,14 +1,5 @@
 #include "wordbookcontroller.h"
 
-#include "dialogs.h"
-#include "groupselector.h"
-#include "shell.h"
-#include "twmplayerfrm.h"
-#include "voicepath.h"
-#include "wordbookdialogs.h"
-#include "wordbooklistmodel.h"
-#include "wordlistmodel.h"
-
 #include <QAction>
 #include <QCheckBox>
 #include <QFileInfo>
@@ -23,6 +14,16 @@
 #include <QTableView>
 #include <QTimer>
 #include <QToolButton>
+
+#include "dialogs.h"
+#include "groupselector.h"
+#include "qtcolour.h"
+#include "shell.h"
+#include "twmplayerfrm.h"
+#include "voicepath.h"
+#include "wordbookdialogs.h"
+#include "wordbooklistmodel.h"
+#include "wordlistmodel.h"
 
 namespace {
 
@@ -258,9 +259,9 @@ void WordBookController::SpeedButton2Click()
 void WordBookController::setFoldedContentVisible(bool visible)
 {
     // A folded panel shows only its button: the rest would be squeezed, not cut off.
-    for (QWidget *widget : std::initializer_list<QWidget *>{w.NewSpBtn, w.DicSpBtn, w.ChangeBtn,
-                                                            w.CheckBox1, w.RadioButton1,
-                                                            w.RadioButton2, w.ListView2})
+    for (QWidget *widget :
+         std::initializer_list<QWidget *>{w.NewSpBtn, w.DicSpBtn, w.ChangeBtn, w.CheckBox1,
+                                          w.RadioButton1, w.RadioButton2, w.ListView2})
         widget->setVisible(visible);
 }
 
@@ -339,8 +340,9 @@ void WordBookController::setListEnabled(bool on)
 {
     w.ListView1->setEnabled(on);
     QPalette palette = w.ListView1->palette();
-    palette.setColor(QPalette::Base, on ? w.ListView1->style()->standardPalette().color(QPalette::Base)
-                                        : w.ListView1->style()->standardPalette().color(QPalette::Button));
+    palette.setColor(QPalette::Base,
+                     on ? w.ListView1->style()->standardPalette().color(QPalette::Base)
+                        : w.ListView1->style()->standardPalette().color(QPalette::Button));
     w.ListView1->setPalette(palette);
 }
 
@@ -430,8 +432,7 @@ void WordBookController::FitListFonts()
     look.japaneseFont = japanese;
     look.japaneseFont.setPointSize(sizes.japanese);
     look.fixedFont = QFont(QStringLiteral("ＭＳ Ｐゴシック"), sizes.japanese);
-    const quint32 c = m_settings.PhonetColor;
-    look.phoneticBackground = QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+    look.phoneticBackground = ToQColor(m_settings.PhonetColor);
     look.foreignFirst = m_settings.EiwaFlg;
     m_delegate->setLook(look);
     w.ListView1->viewport()->update();
@@ -487,8 +488,8 @@ void WordBookController::WordDoubleClicked()
 
 void WordBookController::UpdateSelectionCommands()
 {
-    const bool selected = w.ListView1->selectionModel() &&
-                          !w.ListView1->selectionModel()->selectedRows().isEmpty();
+    const bool selected =
+        w.ListView1->selectionModel() && !w.ListView1->selectionModel()->selectedRows().isEmpty();
     for (QAction *a : {w.ModWord, w.MoveWord, w.DeleteWord, w.ChangeColor})
         if (a)
             a->setEnabled(selected);

@@ -15,6 +15,7 @@
 #include "dialogs.h"
 #include "folders.h"
 #include "inputmethod.h"
+#include "qtcolour.h"
 #include "twmplayerfrm.h"
 #include "voicepath.h"
 #include "wordcolour.h"
@@ -31,16 +32,6 @@ constexpr int FieldWidth = 380;
 constexpr int VoiceFieldWidth = 200;
 constexpr int ButtonWidth = 110;
 constexpr int ButtonHeight = 38;
-
-QColor fromBgr(quint32 c)
-{
-    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
-}
-
-quint32 toBgr(const QColor &c)
-{
-    return quint32(c.red()) | (quint32(c.green()) << 8) | (quint32(c.blue()) << 16);
-}
 
 QPushButton *button(QWidget *parent, const char *name, const QString &caption)
 {
@@ -162,7 +153,7 @@ WordFormDialog::WordFormDialog(const QString &caption, WindowRect &place,
         fields[row] = field;
     }
     QPalette phonet = fields[1]->palette();
-    phonet.setColor(QPalette::Base, fromBgr(s.PhonetColor));
+    phonet.setColor(QPalette::Base, ToQColor(s.PhonetColor));
     fields[1]->setPalette(phonet);
 
     RequiredLabel = new QLabel(QStringLiteral("必須"), this);
@@ -566,7 +557,7 @@ QList<std::pair<QString, quint32>> TChColFrm::StandardColours()
     };
     QList<std::pair<QString, quint32>> out;
     for (const auto &[name, rgb] : colours)
-        out.append({QString::fromLatin1(name), toBgr(QColor::fromRgb(rgb))});
+        out.append({QString::fromLatin1(name), FromQColor(QColor::fromRgb(rgb))});
     return out;
 }
 
@@ -595,7 +586,7 @@ TChColFrm::TChColFrm(Mode mode, const QString &currentCode, Dialogs &dialogs, QW
     ColorListBox->setGeometry(330, 20, 290, 250);
     for (const auto &[name, colour] : StandardColours()) {
         QPixmap swatch(40, 22);
-        swatch.fill(fromBgr(colour));
+        swatch.fill(ToQColor(colour));
         QPainter(&swatch).drawRect(0, 0, 39, 21);
         auto *item = new QListWidgetItem(QIcon(swatch), name, ColorListBox);
         item->setSizeHint(QSize(0, 32));
@@ -612,7 +603,7 @@ TChColFrm::TChColFrm(Mode mode, const QString &currentCode, Dialogs &dialogs, QW
         CurEdit->setText(currentCode);
         QPalette p = CurLabel->palette();
         const quint32 colour = ColourFromCode(currentCode, 0);
-        p.setColor(QPalette::WindowText, fromBgr(colour));
+        p.setColor(QPalette::WindowText, ToQColor(colour));
         CurLabel->setPalette(p);
         const QList<std::pair<QString, quint32>> colours = StandardColours();
         for (qsizetype i = 0; i < colours.size(); ++i)
@@ -630,7 +621,7 @@ void TChColFrm::showEvent(QShowEvent *event)
 void TChColFrm::chooseNewColour(quint32 colour)
 {
     QPalette p = NewLabel->palette();
-    p.setColor(QPalette::WindowText, fromBgr(colour));
+    p.setColor(QPalette::WindowText, ToQColor(colour));
     NewLabel->setPalette(p);
     NewEdit->setText(ColourToCode(colour));
 }

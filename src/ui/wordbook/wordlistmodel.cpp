@@ -1,10 +1,11 @@
 #include "wordlistmodel.h"
 
-#include "wordcolour.h"
-
 #include <QApplication>
 #include <QFontMetrics>
 #include <QPainter>
+
+#include "qtcolour.h"
+#include "wordcolour.h"
 
 WordListModel::WordListModel(QObject *parent) : QAbstractTableModel(parent) {}
 
@@ -112,7 +113,7 @@ void WordListDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
         const QString code = index.data(WordListModel::TextColourRole).toString();
         if (IsColourCode(code)) {
             const quint32 c = ColourFromCode(code, 0);
-            foreground = QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+            foreground = ToQColor(c);
         }
         if (column == PhoneticSymbolsColumn)
             background = m_look.phoneticBackground;
