@@ -153,6 +153,16 @@ BENCHMARK(BM_StartupMinimalWindowWithText)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(10);
 
+void BM_StartupMinimalWindowWithJapanese(benchmark::State &state)
+{
+    runStartup(state, QCoreApplication::applicationDirPath() + QStringLiteral("/minimalwindow"),
+               {QStringLiteral("--japanese")});
+}
+BENCHMARK(BM_StartupMinimalWindowWithJapanese)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10);
+
 } // namespace
 
 int main(int argc, char **argv)
