@@ -2,11 +2,13 @@
 // with the openbox window manager. The test's own DISPLAY is never touched.
 #pragma once
 
+#include <QApplication>
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStandardPaths>
+#include <QTest>
 #include <QThread>
 
 #include <X11/Xlib.h>
@@ -139,3 +141,26 @@ private:
     QProcess m_windowManager;
     QByteArray m_display;
 };
+
+// The main of a test that runs on its own X server with openbox: Xvfb is started
+// before the application, so the test's windows live there. Without one the test runs
+// offscreen and noServer says why, for the test to skip.
+template <typename Test>
+int RunOnPrivateXServer(int argc, char **argv, QString *noServer, QByteArray *display)
+{
+    XvfbSession server;
+    if (server.start(true, noServer)) {
+        *display = server.display();
+        qputenv("DISPLAY", *display);
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    } else {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    int status = 0;
+    {
+        QApplication app(argc, argv);
+        Test test;
+        status = QTest::qExec(&test, argc, argv);
+    }
+    return status;
+}

@@ -15,6 +15,7 @@
 
 #include <memory>
 
+#include "../platform/pastereceiver.h"
 #include "../platform/xvfbsession.h"
 #include "settings.h"
 #include "transfercontent.h"
@@ -39,11 +40,9 @@ private Q_SLOTS:
 
 private:
     bool waitActive(ForeignWindowId window);
-    QJsonObject nextPaste();
 
     std::unique_ptr<X11WindowSystem> windows;
-    QProcess receiver;
-    QByteArray receiverOutput;
+    PasteReceiver receiver;
     ForeignWindowId editor = 0;
     std::unique_ptr<QWidget> own;
     const QString editorTitle = QStringLiteral("Receiver é 日本語");
@@ -52,22 +51,6 @@ private:
 bool tst_PasteIntoWindow::waitActive(ForeignWindowId window)
 {
     return QTest::qWaitFor([&] { return windows->activeWindow() == window; }, 5000);
-}
-
-QJsonObject tst_PasteIntoWindow::nextPaste()
-{
-    const bool arrived = QTest::qWaitFor(
-        [&] {
-            receiverOutput += receiver.readAllStandardOutput();
-            return receiverOutput.contains('\n');
-        },
-        10000);
-    const qsizetype end = receiverOutput.indexOf('\n');
-    if (!arrived || end < 0)
-        return {};
-    const QByteArray line = receiverOutput.left(end);
-    receiverOutput.remove(0, end + 1);
-    return QJsonDocument::fromJson(line).object();
 }
 
 void tst_PasteIntoWindow::initTestCase()
@@ -83,34 +66,15 @@ void tst_PasteIntoWindow::initTestCase()
     own->show();
     QVERIFY(QTest::qWaitForWindowExposed(own.get()));
 
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("DISPLAY"), QString::fromLatin1(g_display));
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    receiver.setProcessEnvironment(env);
-    receiver.start(QStringLiteral(VELMOR_PASTE_RECEIVER), {editorTitle});
-    QVERIFY(receiver.waitForStarted(5000));
-    QVERIFY2(receiver.waitForReadyRead(10000), "the receiver did not start");
-    QVERIFY(receiver.readLine().startsWith("ready"));
-    // The window manager gives the new window the focus.
-    QVERIFY2(QTest::qWaitFor(
-                 [&] {
-                     const ForeignWindowId w = windows->activeWindow();
-                     if (w != 0 && windows->windowTitle(w) == editorTitle)
-                         editor = w;
-                     return editor != 0;
-                 },
-                 10000),
-             "the receiver never came to the front");
+    const QString why =
+        receiver.start(QStringLiteral(VELMOR_PASTE_RECEIVER), g_display, editorTitle, *windows);
+    QVERIFY2(why.isEmpty(), qPrintable(why));
+    editor = receiver.window();
 }
 
 void tst_PasteIntoWindow::cleanupTestCase()
 {
-    if (receiver.state() != QProcess::NotRunning) {
-        receiver.terminate();
-        if (!receiver.waitForFinished(3000))
-            receiver.kill();
-        receiver.waitForFinished(3000);
-    }
+    receiver.stop();
     own.reset();
 }
 
@@ -152,7 +116,7 @@ void tst_PasteIntoWindow::transfer()
     QCOMPARE(session.autoPaste(), AutoPasteResult::StartPasteTimer);
     QTimer::singleShot(settings.PasteTimerInterval, &session, &TransferSession::pasteTick);
 
-    const QJsonObject pasted = nextPaste();
+    const QJsonObject pasted = receiver.nextPaste();
     QVERIFY2(!pasted.isEmpty(), "nothing was pasted");
     QCOMPARE(pasted.value("plain").toString(), content.plainText);
     const QByteArray rtf = QByteArray::fromBase64(pasted.value("rtf").toString().toLatin1());
@@ -179,8 +143,7 @@ void tst_PasteIntoWindow::vanishedEditorForgotten()
     QVERIFY(windows->activateWindow(editor));
     QVERIFY(waitActive(editor));
     QCOMPARE(session.trackTick(true), TrackResult::Recorded);
-    receiver.terminate();
-    QVERIFY(receiver.waitForFinished(5000));
+    QVERIFY(receiver.close());
     QVERIFY(QTest::qWaitFor([&] { return windows->activeWindow() != editor; }, 5000));
     QCOMPARE(session.autoPaste(), AutoPasteResult::TargetForgotten);
     QCOMPARE(session.caption(), QStringLiteral("VelmorUC"));
@@ -189,21 +152,7 @@ void tst_PasteIntoWindow::vanishedEditorForgotten()
 
 int main(int argc, char **argv)
 {
-    XvfbSession server;
-    if (server.start(true, &g_noServer)) {
-        g_display = server.display();
-        qputenv("DISPLAY", g_display);
-        qputenv("QT_QPA_PLATFORM", "xcb");
-    } else {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    int status = 0;
-    {
-        QApplication app(argc, argv);
-        tst_PasteIntoWindow test;
-        status = QTest::qExec(&test, argc, argv);
-    }
-    return status;
+    return RunOnPrivateXServer<tst_PasteIntoWindow>(argc, argv, &g_noServer, &g_display);
 }
 
 #include "tst_pasteintowindow.moc"

@@ -17,6 +17,7 @@
 #include "transfercontroller.h"
 #include "x11windowsystem.h"
 // Xlib's macros last, after every Qt header.
+#include "../../platform/pastereceiver.h"
 #include "../../platform/xvfbsession.h"
 
 namespace {
@@ -38,14 +39,12 @@ private Q_SLOTS:
 private:
     bool waitActive(ForeignWindowId window);
     void comeBack();
-    QJsonObject nextPaste();
     void screenshot(const QString &name);
 
     std::unique_ptr<MainFrmFixture> fixture;
     std::unique_ptr<X11WindowSystem> windows;
     std::unique_ptr<TMainFrm> w;
-    QProcess receiver;
-    QByteArray receiverOutput;
+    PasteReceiver receiver;
     ForeignWindowId editor = 0;
     ForeignWindowId mainId = 0;
     const QString editorTitle = QStringLiteral("Receiver ü");
@@ -64,22 +63,6 @@ void tst_MainPaste::comeBack()
         [] { return QGuiApplication::applicationState() == Qt::ApplicationActive; }, 5000));
     QVERIFY(!w->TransTimer1->isActive());
     w->Memo1->setFocus();
-}
-
-QJsonObject tst_MainPaste::nextPaste()
-{
-    const bool arrived = QTest::qWaitFor(
-        [&] {
-            receiverOutput += receiver.readAllStandardOutput();
-            return receiverOutput.contains('\n');
-        },
-        10000);
-    const qsizetype end = receiverOutput.indexOf('\n');
-    if (!arrived || end < 0)
-        return {};
-    const QByteArray line = receiverOutput.left(end);
-    receiverOutput.remove(0, end + 1);
-    return QJsonDocument::fromJson(line).object();
 }
 
 // VELMOR_TEST_SCREENSHOT=<folder> keeps a picture of the screen at each step.
@@ -112,25 +95,12 @@ void tst_MainPaste::initTestCase()
     mainId = ForeignWindowId(w->winId());
     QVERIFY(waitActive(mainId));
 
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("DISPLAY"), QString::fromLatin1(g_display));
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    receiver.setProcessEnvironment(env);
-    receiver.start(QStringLiteral(VELMOR_PASTE_RECEIVER), {editorTitle});
-    QVERIFY(receiver.waitForStarted(5000));
-    QVERIFY2(receiver.waitForReadyRead(10000), "the receiver did not start");
-    QVERIFY(receiver.readLine().startsWith("ready"));
     // The window manager gives the new window the focus; the program, now in the
     // background, records it.
-    QVERIFY2(QTest::qWaitFor(
-                 [&] {
-                     const ForeignWindowId a = windows->activeWindow();
-                     if (a != 0 && windows->windowTitle(a) == editorTitle)
-                         editor = a;
-                     return editor != 0;
-                 },
-                 10000),
-             "the receiver never came to the front");
+    const QString why =
+        receiver.start(QStringLiteral(VELMOR_PASTE_RECEIVER), g_display, editorTitle, *windows);
+    QVERIFY2(why.isEmpty(), qPrintable(why));
+    editor = receiver.window();
     const QString caption = QStringLiteral("VelmorUC [ ") + editorTitle + QStringLiteral(" ]");
     QTRY_COMPARE_WITH_TIMEOUT(w->windowTitle(), caption, 3000);
     QVERIFY(w->TransTimer1->isActive());
@@ -142,12 +112,7 @@ void tst_MainPaste::initTestCase()
 
 void tst_MainPaste::cleanupTestCase()
 {
-    if (receiver.state() != QProcess::NotRunning) {
-        receiver.terminate();
-        if (!receiver.waitForFinished(3000))
-            receiver.kill();
-        receiver.waitForFinished(3000);
-    }
+    receiver.stop();
     w.reset();
     fixture.reset();
 }
@@ -183,7 +148,7 @@ void tst_MainPaste::f9PastesIntoReceiver()
     QCOMPARE(phonetic ? w->Edit1->text() : w->Memo1->toPlainText(), typed);
     QTest::keyClick(field, Qt::Key_F9);
 
-    const QJsonObject pasted = nextPaste();
+    const QJsonObject pasted = receiver.nextPaste();
     QVERIFY2(!pasted.isEmpty(), "nothing was pasted");
     QCOMPARE(pasted.value("plain").toString(), plain);
     const QByteArray rtf = QByteArray::fromBase64(pasted.value("rtf").toString().toLatin1());
@@ -201,8 +166,7 @@ void tst_MainPaste::f9PastesIntoReceiver()
 
 void tst_MainPaste::closedReceiverForgotten()
 {
-    receiver.terminate();
-    QVERIFY(receiver.waitForFinished(5000));
+    QVERIFY(receiver.close());
     QVERIFY(QTest::qWaitFor([&] { return windows->activeWindow() != editor; }, 5000));
     comeBack();
     w->TransModeMenu->findChild<QAction *>("Main4")->trigger();
@@ -216,21 +180,7 @@ void tst_MainPaste::closedReceiverForgotten()
 
 int main(int argc, char **argv)
 {
-    XvfbSession server;
-    if (server.start(true, &g_noServer)) {
-        g_display = server.display();
-        qputenv("DISPLAY", g_display);
-        qputenv("QT_QPA_PLATFORM", "xcb");
-    } else {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    int status = 0;
-    {
-        QApplication app(argc, argv);
-        tst_MainPaste test;
-        status = QTest::qExec(&test, argc, argv);
-    }
-    return status;
+    return RunOnPrivateXServer<tst_MainPaste>(argc, argv, &g_noServer, &g_display);
 }
 
 #include "tst_mainpaste.moc"
