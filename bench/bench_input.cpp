@@ -6,8 +6,8 @@
 
 #include "hexcode.h"
 #include "textfile.h"
-#include "trigger_input.h"
-#include "trigger_tables.h"
+#include "triggerinput.h"
+#include "triggertables.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,6 @@
 #include <QTest>
 
-#include "candidate_window.h"
+#include "candidatewindow.h"
 
 class tst_CandidateWindow : public QObject
 {

@@ -7,10 +7,10 @@
 
 #include "hexcode.h"
 #include "splitcommatext.h"
-#include "symbol_db.h"
+#include "symboldb.h"
 #include "textfile.h"
-#include "trigger_keyboard.h"
-#include "trigger_tables.h"
+#include "triggerkeyboard.h"
+#include "triggertables.h"
 
 namespace {
 

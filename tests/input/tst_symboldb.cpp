@@ -2,7 +2,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "symbol_db.h"
+#include "symboldb.h"
 #include "textfile.h"
 
 class tst_SymbolDb : public QObject

@@ -1,11 +1,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "candidate_window.h"
+#include "candidatewindow.h"
 #include "settings.h"
-#include "table_rebuild.h"
+#include "tablerebuild.h"
 #include "textfile.h"
-#include "trigger_input.h"
+#include "triggerinput.h"
 
 using Slots = QList<int>;
 

@@ -1,6 +1,6 @@
 #include <QTest>
 
-#include "trigger_keyboard.h"
+#include "triggerkeyboard.h"
 
 namespace {
 

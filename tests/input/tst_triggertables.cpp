@@ -4,9 +4,9 @@
 
 #include "hexcode.h"
 #include "settings.h"
-#include "table_rebuild.h"
+#include "tablerebuild.h"
 #include "textfile.h"
-#include "trigger_tables.h"
+#include "triggertables.h"
 
 using Units = QList<int>;
 Q_DECLARE_METATYPE(Units)

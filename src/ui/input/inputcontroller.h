@@ -15,8 +15,8 @@
 #include "folders.h"
 #include "platform.h"
 #include "settings.h"
-#include "table_rebuild.h"
-#include "trigger_input.h"
+#include "tablerebuild.h"
+#include "triggerinput.h"
 #include "triggerfields.h"
 
 class QAction;
@@ -97,7 +97,7 @@ public:
     bool capsLockOn() const;
     // The main page's case after the tables or the colours changed.
     void RefreshTriggerKeyboard();
-    // After a table editor or the options dialog rebuilt tables (table_rebuild.h):
+    // After a table editor or the options dialog rebuilt tables (tablerebuild.h):
     // redraws the page when the letter tables changed.
     void TablesRebuilt(const TableRebuild &rebuild);
 

@@ -11,8 +11,8 @@
 #include <array>
 #include <optional>
 
-#include "candidate_window.h"
-#include "trigger_tables.h"
+#include "candidatewindow.h"
+#include "triggertables.h"
 
 class QLabel;
 class QTimer;

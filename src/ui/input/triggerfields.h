@@ -11,7 +11,7 @@
 #include <array>
 #include <optional>
 
-#include "trigger_input.h"
+#include "triggerinput.h"
 
 // Puts the candidate into a text field (QPlainTextEdit, QTextEdit or QLineEdit): the
 // selection is replaced, the caret ends after the text, the edit can be undone. Other

@@ -8,7 +8,7 @@
 
 #include <array>
 
-#include "trigger_keyboard.h"
+#include "triggerkeyboard.h"
 
 class QCheckBox;
 class QLabel;

@@ -11,7 +11,7 @@
 #include <optional>
 
 #include "settings.h"
-#include "trigger_input.h"
+#include "triggerinput.h"
 #include "wordbookfile.h"
 
 class Dialogs;

@@ -1,4 +1,4 @@
-#include "symbol_db.h"
+#include "symboldb.h"
 
 #include <QFileInfo>
 

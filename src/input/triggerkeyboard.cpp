@@ -1,4 +1,4 @@
-#include "trigger_keyboard.h"
+#include "triggerkeyboard.h"
 
 #include <QDir>
 

@@ -1,4 +1,4 @@
-#include "table_rebuild.h"
+#include "tablerebuild.h"
 
 #include <QDir>
 

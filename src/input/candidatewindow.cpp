@@ -1,4 +1,4 @@
-#include "candidate_window.h"
+#include "candidatewindow.h"
 
 #include <algorithm>
 

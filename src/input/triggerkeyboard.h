@@ -9,7 +9,7 @@
 #include <array>
 #include <functional>
 
-#include "trigger_input.h"
+#include "triggerinput.h"
 
 inline constexpr int TriggerKeyCount = 49;
 

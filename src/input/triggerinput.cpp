@@ -1,4 +1,4 @@
-#include "trigger_input.h"
+#include "triggerinput.h"
 
 #include <algorithm>
 

@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "trigger_input.h"
+#include "triggerinput.h"
 
 struct Settings;
 

@@ -11,7 +11,7 @@
 #include <array>
 #include <optional>
 
-#include "trigger_tables.h"
+#include "triggertables.h"
 
 struct Settings;
 

@@ -1,4 +1,4 @@
-#include "trigger_tables.h"
+#include "triggertables.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -7,7 +7,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "trigger_input.h"
+#include "triggerinput.h"
 
 inline constexpr int CandidateWindowWidth = 524;
 inline constexpr int CandidateWindowHeight = 100;

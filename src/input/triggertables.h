@@ -9,7 +9,7 @@
 
 #include <array>
 
-#include "symbol_db.h"
+#include "symboldb.h"
 
 struct Settings;
 
