@@ -10,8 +10,12 @@ packages=(
     libgl-dev libxkbcommon-dev
     libxdo-dev
     libbenchmark-dev
-    xvfb xauth openbox xdotool imagemagick x11-utils
-    fonts-ipafont fonts-liberation fonts-sil-charis fonts-sil-doulos fonts-dejavu-core
+    libicu-dev
+    xvfb xauth openbox xdotool imagemagick x11-utils xterm xclip
+    dbus dbus-x11 ibus
+    ripgrep
+    fonts-ipafont fonts-liberation fonts-sil-andika fonts-sil-charis fonts-sil-doulos
+    fonts-dejavu-core fonts-nanum fonts-thai-tlwg fonts-arabeyes
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
 )
 
