@@ -13,6 +13,7 @@ namespace Colour {
 constexpr quint32 clBlack = 0x000000;
 constexpr quint32 clGray = 0x808080;
 constexpr quint32 clYellow = 0x00FFFF;
+constexpr quint32 clWhite = 0xFFFFFF;
 } // namespace Colour
 
 // A window rectangle as left, top, right and bottom edges; -100 marks it unset.
@@ -93,6 +94,13 @@ struct Settings
     bool MediaPlayerFlg = true;
     bool TblOWFlg = true;
     bool NoSampleFlg = false;
+
+    // Chosen on the options dialog's colour page for the running program only: the file
+    // has no line for them, so every start begins with these values.
+    quint32 CandTextColor = Colour::clBlack;
+    quint32 BandTextColor = Colour::clWhite;
+    quint32 AccentUpperColor = 0x00800000;
+    quint32 PhoneticPadColor = 0x00C56A31;
 
     bool operator==(const Settings &) const = default;
 };
