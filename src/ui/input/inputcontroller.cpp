@@ -305,8 +305,14 @@ void InputController::RefreshTriggerKeyboard()
     m_keyboard->setColours(keyboardColours(m_settings));
 }
 
+void InputController::RefreshPhoneticKeyboard() {}
+
+void InputController::RefreshAccentButtons() {}
+
 void InputController::TablesRebuilt(const TableRebuild &rebuild)
 {
     if (rebuild.letter)
         RefreshTriggerKeyboard();
+    if (rebuild.phonetic)
+        RefreshPhoneticKeyboard();
 }

@@ -97,6 +97,10 @@ public:
     bool capsLockOn() const;
     // The main page's case after the tables or the colours changed.
     void RefreshTriggerKeyboard();
+    // The "発音記号" page after the phonetic tables or PhoneticPadColor changed.
+    void RefreshPhoneticKeyboard();
+    // The "ACボタン" pages after ImageColor2 or AccentUpperColor changed.
+    void RefreshAccentButtons();
     // After a table editor or the options dialog rebuilt tables (tablerebuild.h):
     // redraws the page when the letter tables changed.
     void TablesRebuilt(const TableRebuild &rebuild);
