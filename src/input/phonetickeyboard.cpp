@@ -1,5 +1,6 @@
 #include "phonetickeyboard.h"
 
+#include "symbolpalette.h"
 #include "triggerinput.h"
 #include "triggerkeyboard.h"
 
@@ -44,4 +45,21 @@ bool IsActivePhoneticKey(int key, const CandidateTables &phoneticTables)
 {
     const char16_t c = KeyLayoutChar(key);
     return c != 0 && HasCandidates(phoneticTables, c);
+}
+
+QString PhoneticKeyHint(int key, const CandidateTables &phoneticTables)
+{
+    if (!IsActivePhoneticKey(key, phoneticTables))
+        return QString();
+    const char16_t c = KeyLayoutChar(key);
+    for (const TriggerEntry &e : phoneticTables.table.entries) {
+        if (e.trigger() != c)
+            continue;
+        QStringList shown;
+        for (int n = 1; n <= 9; ++n)
+            if (!IsBlankUnit(e.candidate(n)))
+                shown.append(PaletteGlyphText(QString(QChar(e.candidate(n)))));
+        return shown.join(u' ');
+    }
+    return QString();
 }

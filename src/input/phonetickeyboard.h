@@ -4,6 +4,7 @@
 
 #include <QRect>
 #include <QSize>
+#include <QString>
 
 #include <array>
 #include <functional>
@@ -34,3 +35,7 @@ int PhoneticKeyFontSize(const std::function<QSize(int pointSize)> &measure, int 
 // A key is active (black text, takes clicks) when its character is a phonetic trigger.
 // Key 9 and every key with empty tables are inactive.
 bool IsActivePhoneticKey(int key, const CandidateTables &phoneticTables);
+
+// The hint of a key: its candidates in order, separated by blanks; empty for an
+// inactive key.
+QString PhoneticKeyHint(int key, const CandidateTables &phoneticTables);

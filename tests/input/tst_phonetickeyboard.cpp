@@ -71,6 +71,8 @@ void tst_PhoneticKeyboard::activeKeys()
     for (int key = 0; key < KeyLayoutCount; ++key)
         QCOMPARE(IsActivePhoneticKey(key, t), key == 25);
     QVERIFY(!IsActivePhoneticKey(25, CandidateTables()));
+    QCOMPARE(PhoneticKeyHint(25, t), QStringLiteral("ɑ æ"));
+    QVERIFY(PhoneticKeyHint(10, t).isEmpty());
 }
 
 QTEST_APPLESS_MAIN(tst_PhoneticKeyboard)
