@@ -145,19 +145,20 @@ void TPhoneticKeyboard::paintEvent(QPaintEvent *)
                    Qt::AlignCenter, text);
     }
     if (!open) {
-        const QString note = QStringLiteral("発音記号の入力欄が表示されていないため、"
-                                            "このページは使えません。\n"
-                                            "オプションの「上部入力エリア表示」で表示できます。");
-        QFont f = PageFont(ListFamily, 10);
+        const QString note = QStringLiteral("発音記号の入力欄が表示されていないため、このページは"
+                                            "使えません。オプションの「上部入力エリア表示」で"
+                                            "表示できます。");
+        const QFont f = PageFont(ListFamily, 10);
         p.setFont(f);
-        const QRect box = QFontMetrics(f)
-                              .boundingRect(rect().adjusted(20, 0, -20, 0), Qt::AlignCenter, note)
-                              .adjusted(-10, -6, 10, 6);
+        const int flags = Qt::AlignCenter | Qt::TextWordWrap;
+        const QRect room = rect().adjusted(24, 8, -24, -8);
+        const QRect text = QFontMetrics(f).boundingRect(room, flags, note);
+        const QRect box = text.adjusted(-8, -6, 8, 6);
         p.setPen(QPen(Navy, 1));
         p.setBrush(QColor(255, 255, 225));
         p.drawRect(box);
         p.setPen(Qt::black);
-        p.drawText(box, Qt::AlignCenter, note);
+        p.drawText(text, flags, note);
     }
 }
 
