@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QTest>
 
+#include "candline.h"
 #include "inputcontroller.h"
 #include "mainfrmfixture.h"
 #include "qtcolour.h"
@@ -17,18 +18,6 @@
 #include "tlinefrm.h"
 #include "transfercontroller.h"
 #include "ttriggerkeyboard.h"
-
-namespace {
-
-QString candLine(const QString &trigger, const QStringList &codes)
-{
-    QStringList fields{u'"' + trigger + u'"'};
-    for (int n = 0; n < 9; ++n)
-        fields.append(u'"' + codes.value(n) + u'"');
-    return fields.join(u',');
-}
-
-} // namespace
 
 class tst_LineMode : public QObject
 {
@@ -58,9 +47,9 @@ void tst_LineMode::init()
     const QString folder = m_f->folders.UserTableFolder;
     QDir().mkpath(folder);
     WriteAnsiFile(folder + QStringLiteral("/CandVelmor.csv"),
-                  {candLine(QStringLiteral("["), {"00E9", "00E1"})});
+                  {CandLine(QStringLiteral("["), {"00E9", "00E1"})});
     WriteAnsiFile(folder + QStringLiteral("/CandAll.csv"),
-                  {candLine(QStringLiteral("A"), {"0251", "00E6"})});
+                  {CandLine(QStringLiteral("A"), {"0251", "00E6"})});
     m_w = m_f->create();
     m_place = WindowRect();
 }

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QTextDocument>
 
+#include "candline.h"
 #include "inputcontroller.h"
 #include "mainfrmfixture.h"
 #include "taccentbuttons.h"
@@ -17,13 +18,6 @@
 
 namespace {
 
-QString candLine(const QString &trigger, const QStringList &codes)
-{
-    QStringList fields{u'"' + trigger + u'"'};
-    for (int n = 0; n < 9; ++n)
-        fields.append(u'"' + codes.value(n) + u'"');
-    return fields.join(u',');
-}
 
 void click(TPhoneticKeyboard *k, int key)
 {
@@ -72,8 +66,8 @@ void tst_MainPages::init()
     const QString folder = m_f->folders.UserTableFolder;
     QDir().mkpath(folder);
     WriteAnsiFile(folder + QStringLiteral("/CandAll.csv"),
-                  {candLine(QStringLiteral("A"), {"0251", "00E6"}),
-                   candLine(QStringLiteral("-"), {"02D0"})});
+                  {CandLine(QStringLiteral("A"), {"0251", "00E6"}),
+                   CandLine(QStringLiteral("-"), {"02D0"})});
     WriteAnsiFile(folder + QStringLiteral("/DBFrench.csv"),
                   {QStringLiteral("0,\"00C9\",\"e\",\"ラテン大文字Ｅ（アキュート）\",\"0\",\"\"")});
     m_w = m_f->create();
