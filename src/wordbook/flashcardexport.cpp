@@ -24,28 +24,18 @@ QString soundName(const QString &voiceFile)
     return QFileInfo(voiceFile).fileName();
 }
 
-void appendJoined(QString &out, std::initializer_list<const QString *> parts)
+void appendHtml(QString &out, QStringView text)
 {
-    bool first = true;
-    for (const QString *part : parts) {
-        if (part->isEmpty())
+    const char16_t *p = text.utf16();
+    const char16_t *end = p + text.size();
+    const char16_t *run = p;
+    for (; p < end; ++p) {
+        const char16_t c = *p;
+        if (c > u'>' || (c != u'&' && c != u'<' && c != u'>' && c != u'"' && c != u'\t' &&
+                         c != u'\r' && c != u'\n'))
             continue;
-        if (!first)
-            out.append(u"<br>");
-        out.append(FlashcardHtml(*part));
-        first = false;
-    }
-}
-
-} // namespace
-
-QString FlashcardHtml(QStringView text)
-{
-    QString out;
-    out.reserve(text.size() + 8);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        switch (c.unicode()) {
+        out.append(QStringView(run, p));
+        switch (c) {
         case u'&':
             out.append(u"&amp;");
             break;
@@ -61,18 +51,36 @@ QString FlashcardHtml(QStringView text)
         case u'\t':
             out.append(u"&#9;");
             break;
-        case u'\r':
-            if (i + 1 < text.size() && text[i + 1] == u'\n')
-                ++i;
+        default: // a line break: CR LF, CR or LF
+            if (c == u'\r' && p + 1 < end && p[1] == u'\n')
+                ++p;
             out.append(u"<br>");
-            break;
-        case u'\n':
-            out.append(u"<br>");
-            break;
-        default:
-            out.append(c);
         }
+        run = p + 1;
     }
+    out.append(QStringView(run, end));
+}
+
+void appendJoined(QString &out, std::initializer_list<const QString *> parts)
+{
+    bool first = true;
+    for (const QString *part : parts) {
+        if (part->isEmpty())
+            continue;
+        if (!first)
+            out.append(u"<br>");
+        appendHtml(out, *part);
+        first = false;
+    }
+}
+
+} // namespace
+
+QString FlashcardHtml(QStringView text)
+{
+    QString out;
+    out.reserve(text.size() + 8);
+    appendHtml(out, text);
     return out;
 }
 
@@ -93,12 +101,17 @@ QByteArray FlashcardText(const WordBook &book, const QSet<QString> &sounds)
     QString text = QStringLiteral("#separator:tab\n#html:true\n#notetype:Basic\n#deck:") + deck +
                    QStringLiteral("\n#tags column:3\n");
     const QString tag = FlashcardTag(book.group);
+    qsizetype size = text.size();
+    for (const WordEntry &word : book.words)
+        size += word.foreignWord.size() + word.phoneticSymbols.size() + word.japanese.size() +
+                word.phoneticKana.size() + word.notes.size() + tag.size() + 24;
+    text.reserve(size);
     for (const WordEntry &word : book.words) {
         const qsizetype lineStart = text.size();
-        text.append(FlashcardHtml(word.foreignWord));
+        appendHtml(text, word.foreignWord);
         if (!word.phoneticSymbols.isEmpty()) {
             text.append(u"<br>");
-            text.append(FlashcardHtml(word.phoneticSymbols));
+            appendHtml(text, word.phoneticSymbols);
         }
         if (!word.voiceFile.isEmpty() && sounds.contains(word.voiceFile)) {
             text.append(u"[sound:");

@@ -140,6 +140,8 @@ TConvertFrm::TConvertFrm(const AppFolders &folders, Dialogs &dialogs, QWidget *p
     Edit1->setText(QDir::toNativeSeparators(m_sourceFolder));
     Edit2->setText(QDir::toNativeSeparators(m_targetFolder));
     FillSourceList();
+    // The read-only folder fields would take the focus first; the list is what is chosen.
+    ListBox1->setFocus();
 
     connect(ComboBox1, &QComboBox::currentIndexChanged, this, [this] { FillSourceList(); });
     connect(SpeedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(); });
