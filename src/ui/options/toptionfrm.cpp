@@ -109,6 +109,8 @@ QComboBox *fontList(QWidget *parent, const char *name, QFontDatabase::WritingSys
     auto *combo = named(new QComboBox(parent), name);
     combo->setEditable(false);
     combo->setMaxVisibleItems(12);
+    // A list popup: the style's own menu-like popup would ignore the twelve rows.
+    combo->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     combo->addItems(ScalableFontFamilies(system, current));
     combo->setCurrentIndex(combo->findText(current));
     combo->setMinimumContentsLength(16);
@@ -332,6 +334,7 @@ QWidget *TOptionFrm::createFontPage()
     UsrSubFontSize->setEditable(true);
     UsrSubFontSize->setInsertPolicy(QComboBox::NoInsert);
     UsrSubFontSize->setMaxVisibleItems(12);
+    UsrSubFontSize->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     for (int size = 9; size <= 50; ++size)
         UsrSubFontSize->addItem(QString::number(size));
     UsrSubFontSize->setCurrentText(QString::number(s.UsrSubFontSize));
