@@ -1,5 +1,6 @@
 #include "desktopshell.h"
 #include "folders.h"
+#include "ibusinputmethod.h"
 #include "linuxfolderroots.h"
 #include "lockfileinstancelock.h"
 #include "messageboxdialogs.h"
@@ -37,6 +38,9 @@ int main(int argc, char *argv[])
     // Without an X display it finds no window: a transfer then only fills the clipboard.
     X11WindowSystem windows;
     platform.windows = &windows;
+    // Without a running IBus daemon no field switches anything.
+    IBusInputMethod inputMethod;
+    platform.inputMethod = &inputMethod;
 
     const AppFolders folders = ResolveFolders(roots);
     CreateFolders(folders, dialogs);

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 
+#include "filetrash.h"
 #include "sortbykeys.h"
 
 WordBookScanResult ScanWordBookFolder(const QString &folder, const QLocale &locale)
@@ -194,11 +195,11 @@ DeleteWordBookResult DeleteWordBookFile(const QString &folder, const QString &fi
         result.status = DeleteStatus::Missing;
         return result;
     }
-    QFile file(path);
-    if (!file.remove()) {
+    // Into the desktop trash: a book deleted by mistake can be taken back.
+    const DiscardResult discarded = DiscardFile(path);
+    if (!discarded.removed()) {
         result.status = DeleteStatus::Failed;
-        result.errorMessage = QStringLiteral("ファイル「%1」を削除できませんでした。\n%2")
-                                  .arg(QDir::toNativeSeparators(path), file.errorString());
+        result.errorMessage = discarded.errorMessage;
         return result;
     }
     result.status = DeleteStatus::Deleted;

@@ -117,4 +117,5 @@ struct DeleteWordBookResult
     bool ok() const { return status == DeleteStatus::Deleted; }
 };
 
+// Moves the book to the desktop trash; erased only where its file system has none.
 DeleteWordBookResult DeleteWordBookFile(const QString &folder, const QString &fileName);

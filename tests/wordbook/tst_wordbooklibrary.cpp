@@ -2,6 +2,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "testhome.h"
 #include "wordbooklibrary.h"
 
 static WordBook book(const QString &title, const QString &group, const QString &fileName,
@@ -279,10 +280,13 @@ void tst_WordBookLibrary::proposedFileNameStaysOneName()
 
 void tst_WordBookLibrary::deleteBook()
 {
-    QTemporaryDir dir;
+    TestHome home; // the trash of a private home
+    QDir dir(home.path("books"));
+    QVERIFY(dir.mkpath("."));
     QVERIFY(SaveWordBook(dir.path(), book("D", "", "d.utx")).ok);
     QCOMPARE(DeleteWordBookFile(dir.path(), "d.utx").status, DeleteStatus::Deleted);
     QVERIFY(!QFile::exists(dir.filePath("d.utx")));
+    QVERIFY(QFile::exists(home.path("appdata/Trash/files/d.utx")));
     QCOMPARE(DeleteWordBookFile(dir.path(), "d.utx").status, DeleteStatus::Missing);
     QCOMPARE(DeleteWordBookFile(dir.path(), QString()).status, DeleteStatus::Missing);
     QVERIFY(QDir(dir.path()).exists());

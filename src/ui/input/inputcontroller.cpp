@@ -20,9 +20,6 @@
 
 namespace {
 
-// The band window's number labels: the text colour of the band window, white.
-const QColor BandTextColour = Qt::white;
-
 TriggerKeyboardColours keyboardColours(const Settings &s)
 {
     return {ToQColor(s.ImageColor1), ToQColor(s.ImageColor1U), ToQColor(s.ImageColor1T),
@@ -298,7 +295,7 @@ void InputController::ShowCandidateWindow(CandidateWindow window)
     setup.offered = state.candidateSlots;
     setup.names = state.tables.names;
     setup.background = ToQColor(band ? m_settings.BandColor : m_settings.CandColor);
-    setup.numberColour = band ? BandTextColour : QColor(Qt::black);
+    setup.numberColour = ToQColor(band ? m_settings.BandTextColor : m_settings.CandTextColor);
     setup.glyphFamily = band ? m_settings.UsrMainFont : m_settings.UsrSubFont;
     setup.glyphPointSize = state.candidateFontSize;
 

@@ -15,7 +15,7 @@
 
 #include "dialogs.h"
 #include "inputcontroller.h"
-#include "inputmethod.h"
+#include "imechoice.h"
 #include "linetransfer.h"
 #include "qtcolour.h"
 #include "taccentbuttons.h"
@@ -216,8 +216,7 @@ void TLineFrm::pageChanged(int)
 
 void TLineFrm::selectJapaneseLayout()
 {
-    if (m_s.platform.inputMethod && !m_s.settings.CusJpImeStr.isEmpty())
-        m_s.platform.inputMethod->selectLayout(m_s.settings.CusJpImeStr);
+    ::SelectJapaneseLayout(m_s.platform.inputMethod, m_s.settings);
 }
 
 TransferContent TLineFrm::TransferLine()

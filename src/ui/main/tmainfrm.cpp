@@ -30,6 +30,7 @@
 
 #include "dialogs.h"
 #include "flashcardexportcommand.h"
+#include "fontfamilies.h"
 #include "inputcontroller.h"
 #include "qtcolour.h"
 #include "tconvertfrm.h"
@@ -208,6 +209,8 @@ void TMainFrm::CreateCommands()
                        DeleteWB, CloseWB, WBEditor})
         a->setEnabled(false);
 
+    connect(Settei, &QAction::triggered, this, &TMainFrm::SetteiExecute);
+    connect(IMEChange, &QAction::triggered, this, &TMainFrm::IMEChangeExecute);
     connect(LatCombine, &QAction::triggered, this, &TMainFrm::LatCombineExecute);
     connect(LineMode, &QAction::triggered, this, &TMainFrm::LineModeExecute);
     connect(LatDivide, &QAction::triggered, this, &TMainFrm::LatDivideExecute);
@@ -555,21 +558,7 @@ void TMainFrm::CreateSelectorPanel()
 
 void TMainFrm::FillFontList()
 {
-    QStringList names;
-    for (const QString &family : QFontDatabase::families(QFontDatabase::Latin)) {
-        if (family.startsWith(u'@') || family.startsWith(u'$'))
-            continue;
-        if (!QFontDatabase::isSmoothlyScalable(family))
-            continue;
-        names.append(family);
-    }
-    // A stored name that this desktop lacks is still the user's choice (fontconfig
-    // draws it with a substitute), so it is offered rather than shown as a blank.
-    if (!m_settings.UsrMainFont.isEmpty() && !names.contains(m_settings.UsrMainFont))
-        names.append(m_settings.UsrMainFont);
-    names.removeDuplicates();
-    names.sort(Qt::CaseInsensitive);
-    ComboBox1->addItems(names);
+    ComboBox1->addItems(ScalableFontFamilies(QFontDatabase::Latin, m_settings.UsrMainFont));
 }
 
 void TMainFrm::CreatePadArea()
@@ -915,6 +904,7 @@ void TMainFrm::FillWordBookList()
         if (!file.isEmpty())
             m_wordBooks->playback()->PlayIfClosed(file);
     });
+    m_wordBooks->setInputMethod(m_platform.inputMethod);
     m_wordBooks->ScanWordBookFolder();
     m_wordBooks->SortBooksByGroup();
 

@@ -10,6 +10,7 @@
 #include "settings.h"
 
 class InputController;
+struct OptionTargets;
 class QAbstractButton;
 class QAction;
 class QCheckBox;
@@ -87,6 +88,13 @@ public:
 
     // Word commands: register, edit, move, delete, jump and colour single words.
     WordCommandController *WordCommands = nullptr;
+
+    // Switches to the user's Japanese input method (imechoice.h): for the windows this
+    // one opens, before a field for Japanese or phonetic input takes the keys.
+    void SelectJapaneseLayout();
+
+    // What the options dialog changes in this window.
+    OptionTargets optionTargets();
 
     // Runs a command only when it is enabled, as every trigger of it does.
     static bool RunCommand(QAction *command);
@@ -211,6 +219,8 @@ public Q_SLOTS:
     void CodeCheckerExecute();
     void ShowAbout();
     void ShowHelp();
+    void SetteiExecute();
+    void IMEChangeExecute();
     void ComboBox1Change();
     void ComboBox2Change();
     void ComboBox3Change();
@@ -271,7 +281,6 @@ private:
     QWidget *focusedTextField() const;
     void WritePadText(const QString &path);
     void RememberPadFile(const QString &path);
-    void SelectJapaneseLayout();
     void HandleFunctionKey(int key);
 
     Platform m_platform;

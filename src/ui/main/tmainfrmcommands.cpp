@@ -24,10 +24,13 @@
 #include "accentpairs.h"
 #include "codevalue.h"
 #include "dialogs.h"
+#include "imechoice.h"
 #include "inputmethod.h"
 #include "shell.h"
 #include "taboutfrm.h"
+#include "tjpimefrm.h"
 #include "tlinefrm.h"
+#include "toptionfrm.h"
 #include "textfile.h"
 #include "tmainfrm.h"
 #include "transfercontroller.h"
@@ -151,8 +154,7 @@ bool TMainFrm::eventFilter(QObject *watched, QEvent *event)
 
 void TMainFrm::SelectJapaneseLayout()
 {
-    if (m_platform.inputMethod && !m_settings.CusJpImeStr.isEmpty())
-        m_platform.inputMethod->selectLayout(m_settings.CusJpImeStr);
+    ::SelectJapaneseLayout(m_platform.inputMethod, m_settings);
 }
 
 // ---- Edit commands --------------------------------------------------------------------
@@ -436,4 +438,28 @@ void TMainFrm::ShowAbout()
 {
     TAboutFrm about(this);
     about.exec();
+}
+
+// ---- Options and the Japanese input method --------------------------------------------
+
+OptionTargets TMainFrm::optionTargets()
+{
+    return {&m_settings, &m_folders, m_platform.dialogs, Edit1, ListView1, PasteTimer,
+            m_wordBooks, Input};
+}
+
+void TMainFrm::SetteiExecute()
+{
+    TOptionFrm dialog(optionTargets(), this);
+    dialog.exec();
+    if (dialog.ending() == TOptionFrm::Ending::Stay)
+        return;
+    setNoSaveFlg(dialog.ending() == TOptionFrm::Ending::CloseWithoutSaving);
+    close();
+}
+
+void TMainFrm::IMEChangeExecute()
+{
+    TJpImeFrm dialog(m_settings, m_platform.inputMethod, *m_platform.dialogs, this);
+    dialog.exec();
 }

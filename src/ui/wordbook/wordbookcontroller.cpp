@@ -17,6 +17,7 @@
 
 #include "dialogs.h"
 #include "groupselector.h"
+#include "imechoice.h"
 #include "qtcolour.h"
 #include "shell.h"
 #include "twmplayerfrm.h"
@@ -200,6 +201,7 @@ void WordBookController::CloseWBExecute()
 void WordBookController::CreateWBExecute()
 {
     TNewWBFrm dialog(m_folders, m_settings, m_dialogs, m_dialogParent);
+    SelectJapaneseLayoutOnFocus({dialog.Edit1, dialog.ComboBox1}, m_inputMethod, m_settings);
     if (dialog.exec() != QDialog::Accepted)
         return;
     const QFileInfo created(dialog.createdPath());
@@ -215,6 +217,7 @@ void WordBookController::ChangePropExecute()
     if (!bookOpen())
         return;
     TChPropFrm dialog(bookWithRows(), m_folders, m_settings, m_dialogs, m_dialogParent);
+    SelectJapaneseLayoutOnFocus({dialog.Edit1, dialog.ComboBox1}, m_inputMethod, m_settings);
     if (dialog.exec() != QDialog::Accepted)
         return;
     const WriteResult saved = SaveWordBook(m_folders.WordBookFolder, dialog.book());
@@ -245,6 +248,7 @@ void WordBookController::DeleteWBExecute()
 void WordBookController::EditGroupExecute()
 {
     TGroupFrm dialog(m_folders.SysFolder, &m_dialogs, m_dialogParent);
+    SelectJapaneseLayoutOnFocus({dialog.Edit1}, m_inputMethod, m_settings);
     dialog.exec();
 }
 
@@ -417,7 +421,7 @@ void WordBookController::setLanguageName(const QString &name)
     m_words->setLanguageName(name);
 }
 
-void WordBookController::FitListFonts()
+ListFontSizes WordBookController::FitListFonts()
 {
     const QFont foreign(m_settings.UsrMainFont);
     const QFont phonetic(m_settings.UsrSubFont);
@@ -436,6 +440,7 @@ void WordBookController::FitListFonts()
     look.foreignFirst = m_settings.EiwaFlg;
     m_delegate->setLook(look);
     w.ListView1->viewport()->update();
+    return sizes;
 }
 
 void WordBookController::ClickWordColumn(int column)

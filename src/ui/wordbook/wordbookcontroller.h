@@ -10,12 +10,14 @@
 #include "wordbookfolders.h"
 #include "wordbooklibrary.h"
 #include "wordlist.h"
+#include "wordlistmodel.h"
 
 #include <QObject>
 
 #include <functional>
 
 class Dialogs;
+class InputMethod;
 class QAction;
 class QCheckBox;
 class QFrame;
@@ -77,6 +79,9 @@ public:
                        QWidget *dialogParent);
     ~WordBookController() override;
 
+    // The Japanese fields of the book dialogs switch to this input method; may be null.
+    void setInputMethod(InputMethod *inputMethod) { m_inputMethod = inputMethod; }
+
     // ---- Word-book list ---------------------------------------------------------------
     void ScanWordBookFolder();
     // A click on a row of the word-book list.
@@ -106,7 +111,8 @@ public:
     WriteResult SaveOpenBook();
     void EmptyWordList();
     void ApplyDirection();
-    void FitListFonts();
+    // Returns the sizes, for the options dialog's labels.
+    ListFontSizes FitListFonts();
     void ClickWordColumn(int column);
     void WordDoubleClicked();
     void UpdateSelectionCommands();
@@ -144,6 +150,7 @@ private:
     AppFolders &m_folders;
     Dialogs &m_dialogs;
     Shell *m_shell;
+    InputMethod *m_inputMethod = nullptr;
     std::function<void(int, const QString &)> m_setStatus;
     QWidget *m_dialogParent;
 

@@ -14,7 +14,6 @@
 
 #include "dialogs.h"
 #include "folders.h"
-#include "inputmethod.h"
 #include "qtcolour.h"
 #include "twmplayerfrm.h"
 #include "voicepath.h"
@@ -95,15 +94,6 @@ QComboBox *numberList(QWidget *parent, const QStringList &numbers, bool editable
 }
 
 } // namespace
-
-void SelectJapaneseLayout(InputMethod *inputMethod, const Settings &settings)
-{
-    // Without a chosen layout there is nothing to switch to on this platform.
-    if (!inputMethod || settings.CusJpImeStr.isEmpty())
-        return;
-    if (inputMethod->currentLayout() != settings.CusJpImeStr)
-        inputMethod->selectLayout(settings.CusJpImeStr);
-}
 
 QStringList VoiceFileFilters()
 {

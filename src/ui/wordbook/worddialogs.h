@@ -10,6 +10,7 @@
 #include <functional>
 #include <optional>
 
+#include "imechoice.h"
 #include "settings.h"
 #include "triggerinput.h"
 #include "wordbookfile.h"
@@ -39,9 +40,6 @@ struct WordFormContext
     QString voiceFolder;                // the open book's
     TriggerFieldHook attachTriggerField;
 };
-
-// Switches to the user's Japanese layout when it is not the active one.
-void SelectJapaneseLayout(InputMethod *inputMethod, const Settings &settings);
 
 // The Linux form of the voice file filter "(*.mp3)|*.mp3|(*.wav)|*.wav|(*.wma)|*.wma|
 // すべて(*.*)|*.*".

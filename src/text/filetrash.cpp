@@ -1,0 +1,53 @@
+#include "filetrash.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+DiscardResult DiscardFile(const QString &path)
+{
+    DiscardResult result;
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return result;
+    // The trash lives in the data home; a home without one would otherwise lose the
+    // file to the fallback below.
+    QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+    QString inTrash;
+    if (QFile::moveToTrash(path, &inTrash)) {
+        result.status = DiscardStatus::Trashed;
+        result.pathInTrash = inTrash;
+        return result;
+    }
+    // moveToTrash fails where the file system offers no trash folder the user may
+    // write; there the file is erased, as it would be without a desktop.
+    QFile file(path);
+    if (file.remove()) {
+        result.status = DiscardStatus::Erased;
+        return result;
+    }
+    result.status = DiscardStatus::Failed;
+    result.errorMessage = QStringLiteral("ファイル「%1」を削除できませんでした。\n%2")
+                              .arg(QDir::toNativeSeparators(path), file.errorString());
+    return result;
+}
+
+bool SameFileBytes(const QString &a, const QString &b)
+{
+    QFile fa(a), fb(b);
+    if (!fa.open(QIODevice::ReadOnly) || !fb.open(QIODevice::ReadOnly))
+        return false;
+    if (fa.size() != fb.size())
+        return false;
+    constexpr qint64 Chunk = 1 << 16;
+    while (!fa.atEnd()) {
+        const QByteArray x = fa.read(Chunk);
+        const QByteArray y = fb.read(Chunk);
+        if (x != y)
+            return false;
+        if (x.isEmpty())
+            break;
+    }
+    return fb.atEnd();
+}
