@@ -5,7 +5,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -29,8 +28,10 @@
 #include <limits>
 
 #include "dialogs.h"
+#include "fontfamilies.h"
 #include "inputcontroller.h"
 #include "qtcolour.h"
+#include "tableeditors.h"
 #include "transfercontroller.h"
 #include "tshape.h"
 #include "twmplayerfrm.h"
@@ -277,6 +278,18 @@ void TMainFrm::CreateCommands()
     HtmlListTool = newCommand("HtmlListTool", QStringLiteral("一覧HTML作成ツール"));
     CodeChecker = newCommand("CodeChecker", QStringLiteral("コード値チェッカー"));
     connect(CodeChecker, &QAction::triggered, this, &TMainFrm::CodeCheckerExecute);
+    // The table tools: the main window only opens them and rebuilds after an editor.
+    const auto tableTools = [this] {
+        return TableToolContext{m_settings, m_folders, m_platform, Input, this};
+    };
+    connect(OpenSymDB, &QAction::triggered, this, [this, tableTools] {
+        RunSymDBEditor(tableTools(), m_windowPlaces[SymDBFrmPlace]);
+    });
+    connect(OpenCandEditor, &QAction::triggered, this, [this, tableTools] {
+        RunCandEditor(tableTools(), m_windowPlaces[CandEditorFrmPlace]);
+    });
+    connect(HtmlListTool, &QAction::triggered, this,
+            [tableTools] { RunHtmlListTool(tableTools()); });
     HelpContents = newCommand("HelpContents", QStringLiteral("ヘルプ (&H)"));
     HelpAbout = newCommand("HelpAbout", QStringLiteral("バージョン情報 (&V)"));
     connect(HelpContents, &QAction::triggered, this, &TMainFrm::ShowHelp);
@@ -536,21 +549,9 @@ void TMainFrm::CreateSelectorPanel()
 
 void TMainFrm::FillFontList()
 {
-    QStringList names;
-    for (const QString &family : QFontDatabase::families(QFontDatabase::Latin)) {
-        if (family.startsWith(u'@') || family.startsWith(u'$'))
-            continue;
-        if (!QFontDatabase::isSmoothlyScalable(family))
-            continue;
-        names.append(family);
-    }
     // A stored name that this desktop lacks is still the user's choice (fontconfig
     // draws it with a substitute), so it is offered rather than shown as a blank.
-    if (!m_settings.UsrMainFont.isEmpty() && !names.contains(m_settings.UsrMainFont))
-        names.append(m_settings.UsrMainFont);
-    names.removeDuplicates();
-    names.sort(Qt::CaseInsensitive);
-    ComboBox1->addItems(names);
+    ComboBox1->addItems(InstalledFontFamilies({m_settings.UsrMainFont}));
 }
 
 void TMainFrm::CreatePadArea()
