@@ -130,8 +130,9 @@ QWidget *TCandEditorFrm::buildTopBar()
     SymDBName->setObjectName(QStringLiteral("SymDBName"));
     SymDBName->setFrameShape(QFrame::Panel);
     SymDBName->setFrameShadow(QFrame::Sunken);
-    SymDBName->setMinimumWidth(120);
-    row->addWidget(SymDBName);
+    SymDBName->setMinimumWidth(90);
+    SymDBName->setFixedHeight(24);
+    row->addWidget(SymDBName, 0, Qt::AlignVCenter);
     row->addStretch(1);
     for (QAction *a : {OpenCandFile, SaveCandFile, Save2CandFile, NewCandFile})
         row->addWidget(NewToolButton(bar, a, ButtonSize));
@@ -145,7 +146,8 @@ QWidget *TCandEditorFrm::buildTopBar()
     QFont small = usage->font();
     small.setPointSize(qMax(7, small.pointSize() - 1));
     usage->setFont(small);
-    row->addWidget(usage);
+    usage->setWordWrap(true); // a narrow window wraps the lines rather than widening
+    row->addWidget(usage, 1);
     return bar;
 }
 
@@ -181,6 +183,10 @@ QWidget *TCandEditorFrm::buildEditorPage()
         SlotImages.append(image);
         NoEdits.append(field);
         connect(field, &QLineEdit::textChanged, this, [this, i] { showSlotGlyph(i); });
+        connect(field, &QLineEdit::textEdited, this, [this, field, i] {
+            m_focusedNo = field; // the field typed in is the one Jump is for
+            showSlotGlyph(i);
+        });
     }
     slotsRow->addStretch(1);
     column->addLayout(slotsRow);
@@ -462,7 +468,7 @@ void TCandEditorFrm::showSlotGlyph(int slot)
         font.setPointSize(20);
         SlotImages[slot]->setLook(Qt::white, QColor(), glyph, font);
     }
-    if (NoEdits[slot] == m_focusedNo || NoEdits[slot]->hasFocus())
+    if (NoEdits[slot] == m_focusedNo)
         JumpBtn->setEnabled(!glyph.isEmpty());
 }
 

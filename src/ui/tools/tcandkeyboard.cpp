@@ -36,7 +36,7 @@ TCandKeyboard::TCandKeyboard(QWidget *parent) : QWidget(parent)
     m_caption = new QLabel(QStringLiteral("■トリガーキー指定：（左のリストか下のボタンで指定）"), this);
     m_caption->move(8, 8);
     m_caption->adjustSize();
-    setMinimumSize(420, 200);
+    setMinimumSize(300, 200);
     layoutKeys();
 }
 

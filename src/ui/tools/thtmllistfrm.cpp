@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -82,6 +83,7 @@ THtmlListFrm::THtmlListFrm(const Settings &settings, const AppFolders &folders,
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Memo1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     layout->addWidget(Memo1, 1);
 
     auto *bottom = new QHBoxLayout;
