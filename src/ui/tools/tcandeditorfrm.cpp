@@ -133,7 +133,7 @@ QWidget *TCandEditorFrm::buildTopBar()
     SymDBName->setMinimumWidth(90);
     SymDBName->setFixedHeight(24);
     row->addWidget(SymDBName, 0, Qt::AlignVCenter);
-    row->addStretch(1);
+    row->addSpacing(8);
     for (QAction *a : {OpenCandFile, SaveCandFile, Save2CandFile, NewCandFile})
         row->addWidget(NewToolButton(bar, a, ButtonSize));
     row->addSpacing(8);
