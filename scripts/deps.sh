@@ -16,6 +16,7 @@ packages=(
     ripgrep
     fonts-ipafont fonts-liberation fonts-sil-andika fonts-sil-charis fonts-sil-doulos
     fonts-dejavu-core fonts-nanum fonts-thai-tlwg fonts-arabeyes
+    fonts-wqy-microhei
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
 )
 

@@ -1,7 +1,8 @@
 // Word books without widgets: the file, the library of a folder, the word list's
-// columns and sorts, group names, folders and voice paths.
+// columns and sorts, group names, folders, voice paths and the flashcard export.
 #pragma once
 
+#include "flashcardexport.h"
 #include "groupnames.h"
 #include "voicepath.h"
 #include "wordbookfile.h"

@@ -28,10 +28,12 @@
 #include <limits>
 
 #include "dialogs.h"
+#include "flashcardexportcommand.h"
 #include "fontfamilies.h"
 #include "inputcontroller.h"
 #include "qtcolour.h"
 #include "tableeditors.h"
+#include "tconvertfrm.h"
 #include "transfercontroller.h"
 #include "tshape.h"
 #include "twmplayerfrm.h"
@@ -275,6 +277,20 @@ void TMainFrm::CreateCommands()
             [this] { m_settings.NoResFlg = !m_settings.NoResFlg; });
 
     ConvertTool = newCommand("ConvertTool", QStringLiteral("単語帳変換ツール"));
+    connect(ConvertTool, &QAction::triggered, this, [this] {
+        TConvertFrm dialog(m_folders, *m_platform.dialogs, this);
+        if (dialog.exec() == QDialog::Accepted)
+            RescanAfterConversion(*m_wordBooks, ListView2);
+    });
+    ExportFlashcards = newCommand("ExportFlashcards",
+                                  QStringLiteral("書き出し（フラッシュカード用）…"));
+    ExportFlashcards->setEnabled(false);
+    connect(CloseWB, &QAction::changed, ExportFlashcards,
+            [this] { ExportFlashcards->setEnabled(CloseWB->isEnabled()); });
+    connect(ExportFlashcards, &QAction::triggered, this, [this, folder = QString()]() mutable {
+        ExportOpenBookForFlashcards(*m_wordBooks, m_folders.WordBookFolder, *m_platform.dialogs,
+                                    &folder);
+    });
     HtmlListTool = newCommand("HtmlListTool", QStringLiteral("一覧HTML作成ツール"));
     CodeChecker = newCommand("CodeChecker", QStringLiteral("コード値チェッカー"));
     connect(CodeChecker, &QAction::triggered, this, &TMainFrm::CodeCheckerExecute);
@@ -377,6 +393,7 @@ void TMainFrm::CreateMenus()
     book->addAction(CreateWB);
     book->addAction(ChangeProp);
     book->addAction(DeleteWB);
+    book->addAction(ExportFlashcards);
     book->addSeparator();
     book->addAction(RegWord);
     book->addAction(ModWord);

@@ -191,6 +191,7 @@ public:
     QAction *ScroBarsItem = nullptr;
     QAction *NoResItem = nullptr;
     QAction *ConvertTool = nullptr;
+    QAction *ExportFlashcards = nullptr; // the open book for flashcard programs
     QAction *HtmlListTool = nullptr;
     QAction *CodeChecker = nullptr;
     QAction *HelpContents = nullptr;
