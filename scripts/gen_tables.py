@@ -18,6 +18,7 @@ may hold IPA examples.
 
 import os
 import re
+import subprocess
 import sys
 import unicodedata
 
@@ -723,96 +724,22 @@ def build_language_db(lang):
     return lines
 
 
-# HTML lists of the two candidate-order files, opened by the "一覧" buttons: the page the
-# list tool makes, with the trigger cells escaped so that "<" and "&" stay valid HTML.
-HTML_PAGES = [
-    ("CandVelmor.csv", "欧文　候補順ファイル", "Times New Roman"),
-    ("CandAll.csv", "発音記号　候補順ファイル", "Segoe UI"),
-]
+# The HTML lists of the two candidate-order files are written by the program's own list
+# generator (velmorhtmllist, built with the program), so that they are exactly the pages
+# its list tool makes. Give its path in VELMORHTMLLIST when it is not in build/bin.
+def html_list_tool():
+    tool = os.environ.get("VELMORHTMLLIST") or os.path.join(HERE, "..", "build", "bin",
+                                                            "velmorhtmllist")
+    return tool if os.path.exists(tool) else None
 
 
-def html_page(cand_name, cand_lines, title, font, size="160"):
-    lines = [
-        '<!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.01 Transitional//EN" '
-        '"http://www.w3.org/TR/html4/loose.dtd">',
-        '<html lang="ja">',
-        "<head>",
-        '<meta http-equiv="Content-Type" content="text/html; charset=Shift_JIS">',
-        '<meta http-equiv="Content-Style-Type" content="text/css">',
-        "<title>" + title + "</title>",
-        '<style type="text/css">',
-        "<!--",
-        "body {",
-        "        width: 600px;",
-        "        margin: 20px;",
-        "        padding: 20px;",
-        "        text-align: center;",
-        "        background-color: #0099dd;",
-        '        font-family: "メイリオ";',
-        "        color: black;",
-        "}",
-        "h1 {",
-        "        text-align: center;",
-        "        background-color: white;",
-        '        font-family: "メイリオ";',
-        "}",
-        "table {",
-        "        margin-left: auto;",
-        "        margin-right: auto;",
-        "        border: 2px solid;",
-        "        border-collapse: collapse;",
-        "}",
-        "th {",
-        "        width: 50px;",
-        "        height: 40px;",
-        "        border: 2px solid;",
-        "        background-color: #ffe4e1;",
-        "        font-size: 120%;",
-        '        font-family: "Arial";',
-        "}",
-        "td {",
-        "        width: 50px;",
-        "        height: 50px;",
-        "        background-color: ivory;",
-        "        border: 2px solid;",
-        "        font-size: " + size + "%;",
-        '        font-family: "' + font + '";',
-        "}",
-        "td.trigger {",
-        "        width: 50px;",
-        "        border: 2px solid;",
-        "        background-color: #ffe4e1;",
-        "        font-size: 120%;",
-        '        font-family: "Arial";',
-        "}",
-        "-->",
-        "</style>",
-        "</head>",
-        "<body>",
-        "<h1>" + title + "</h1>",
-        "<table>",
-        '  <caption>"' + cand_name + '"</caption>',
-        "    <tr><th>Trigger</th>" + "".join("<th>%d</th>" % d for d in range(1, 10)) + "</tr>",
-    ]
-    for line in cand_lines:
-        fields = split_comma_text(line)
-        if len(fields) != 10 or not any(fields[1:]):
-            continue
-        trigger = '"' if fields[0] == "0022" else fields[0]
-        trigger = trigger.replace("&", "&amp;").replace("<", "&lt;").replace(">", "&gt;")
-        cells = "".join("<td>&#x%s;</td>" % f if f else "<td></td>" for f in fields[1:])
-        lines.append('    <tr><td class="trigger">' + trigger + "</td>" + cells + "</tr>")
-    lines += ["</table>", "</body>", "</html>"]
-    return lines
-
-
-def html_pages(tables):
-    return {cand[:-4] + ".html": html_page(cand, tables[cand], title, font)
-            for cand, title, font in HTML_PAGES}
-
-
-def page_bytes(lines):
-    return "".join(line + "\r\n" for line in lines).encode("cp932")
+def html_lists(directory, mode):
+    tool = html_list_tool()
+    if tool is None:
+        print("velmorhtmllist not built: the HTML lists were not %s"
+              % ("written" if mode == "lists" else "checked"))
+        return True
+    return subprocess.call([tool, mode, directory]) == 0
 
 
 LANGUAGES = ["English", "French", "German", "Spanish", "Italian", "Portuguese", "Dutch"]
@@ -1143,9 +1070,7 @@ def main(argv):
         tables = all_tables()
         for name, lines in tables.items():
             write_table(name, lines, directory)
-        for name, lines in html_pages(tables).items():
-            with open(os.path.join(directory, name), "wb") as f:
-                f.write(page_bytes(lines))
+        html_lists(directory, "lists")
     if mode == "generate":
         return 0
     report = validate(directory)
@@ -1157,14 +1082,8 @@ def main(argv):
                     expected = (BOM + "".join(l + "\r\n" for l in lines)).encode("utf-8")
                     if f.read() != expected:
                         report.fault(name, 0, "differs from what the generator writes")
-        for name, lines in html_pages(all_tables()).items():
-            path = os.path.join(directory, name)
-            if not os.path.exists(path):
-                report.fault(name, 0, "missing")
-                continue
-            with open(path, "rb") as f:
-                if f.read() != page_bytes(lines):
-                    report.fault(name, 0, "differs from what the generator writes")
+        if not html_lists(directory, "check"):
+            report.fault("Cand*.html", 0, "differs from what velmorhtmllist writes")
     for fault in report.faults:
         print(fault)
     print(summary(directory))

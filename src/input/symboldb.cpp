@@ -51,6 +51,7 @@ SymbolDatabase ParseSymbolDatabase(const QStringList &lines, const QString &path
         }
         db.groups.append({number, f[2]});
     }
+    db.records.reserve(split.size() - db.groups.size());
     for (qsizetype i = 0; i < split.size(); ++i) {
         const QStringList &f = split[i];
         if (f.size() != 6)

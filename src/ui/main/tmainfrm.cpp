@@ -5,7 +5,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -33,6 +32,7 @@
 #include "fontfamilies.h"
 #include "inputcontroller.h"
 #include "qtcolour.h"
+#include "tableeditors.h"
 #include "tconvertfrm.h"
 #include "transfercontroller.h"
 #include "tshape.h"
@@ -298,6 +298,18 @@ void TMainFrm::CreateCommands()
     HtmlListTool = newCommand("HtmlListTool", QStringLiteral("一覧HTML作成ツール"));
     CodeChecker = newCommand("CodeChecker", QStringLiteral("コード値チェッカー"));
     connect(CodeChecker, &QAction::triggered, this, &TMainFrm::CodeCheckerExecute);
+    // The table tools: the main window only opens them and rebuilds after an editor.
+    const auto tableTools = [this] {
+        return TableToolContext{m_settings, m_folders, m_platform, Input, this};
+    };
+    connect(OpenSymDB, &QAction::triggered, this, [this, tableTools] {
+        RunSymDBEditor(tableTools(), m_windowPlaces[SymDBFrmPlace]);
+    });
+    connect(OpenCandEditor, &QAction::triggered, this, [this, tableTools] {
+        RunCandEditor(tableTools(), m_windowPlaces[CandEditorFrmPlace]);
+    });
+    connect(HtmlListTool, &QAction::triggered, this,
+            [tableTools] { RunHtmlListTool(tableTools()); });
     HelpContents = newCommand("HelpContents", QStringLiteral("ヘルプ (&H)"));
     HelpAbout = newCommand("HelpAbout", QStringLiteral("バージョン情報 (&V)"));
     connect(HelpContents, &QAction::triggered, this, &TMainFrm::ShowHelp);
