@@ -1,5 +1,6 @@
 #include "tableeditors.h"
 
+#include "imechoice.h"
 #include "inputcontroller.h"
 #include "tablerebuild.h"
 #include "tcandeditorfrm.h"
@@ -25,6 +26,8 @@ void rebuild(const TableToolContext &c, bool symbolEditor, const QStringList &sa
 void RunSymDBEditor(const TableToolContext &context, WindowRect &bounds)
 {
     TSymDBFrm editor(context.settings, context.folders, context.platform, bounds, context.parent);
+    // Japanese names are typed here.
+    SelectJapaneseLayout(context.platform.inputMethod, context.settings);
     editor.exec();
     rebuild(context, true, editor.savedPaths());
 }
@@ -33,6 +36,7 @@ void RunCandEditor(const TableToolContext &context, WindowRect &bounds)
 {
     TCandEditorFrm editor(context.settings, context.folders, context.platform, bounds,
                           context.parent);
+    SelectJapaneseLayout(context.platform.inputMethod, context.settings);
     editor.exec();
     rebuild(context, false, editor.savedPaths());
 }

@@ -249,7 +249,10 @@ void tst_CandEditorFrm::closingRebuildsTheKeyboard()
     QDir().mkpath(folder);
     WriteAnsiFile(folder + QStringLiteral("/DBPhonet.csv"), Db);
     WriteAnsiFile(folder + QStringLiteral("/CandVelmor.csv"), {R"("[","00E9",,,,,,,,)"});
+    main.inputMethod.layouts = {QStringLiteral("xkb:us::eng"), QStringLiteral("xkb:jp::jpn")};
+    main.inputMethod.current = QStringLiteral("xkb:us::eng");
     auto w = main.create();
+    w->settings().CusJpImeStr = QStringLiteral("xkb:jp::jpn");
     w->show();
     QPushButton *semicolon = nullptr;
     for (int i = 1; i < TriggerKeyCount; ++i)
@@ -263,6 +266,8 @@ void tst_CandEditorFrm::closingRebuildsTheKeyboard()
         if (!frm)
             return;
         ran = true;
+        // Japanese is typed in the editor: its layout was chosen on opening.
+        QCOMPARE(main.inputMethod.current, QStringLiteral("xkb:jp::jpn"));
         frm->OpenCandFileExecute();
         frm->SelectKey(u';');
         frm->NoEdits[0]->setText(QStringLiteral("1"));
