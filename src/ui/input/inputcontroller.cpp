@@ -12,7 +12,9 @@
 
 #include "qtcolour.h"
 #include "shell.h"
+#include "taccentbuttons.h"
 #include "tcandfrm.h"
+#include "tphonetickeyboard.h"
 #include "ttriggerkeyboard.h"
 #include "windowsystem.h"
 
@@ -82,21 +84,17 @@ void InputController::Attach(const InputWidgets &widgets)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_keyboard);
     m_keyboard->setOptionTicks(m_states.letter.oneInput, m_states.letter.triggerRevival);
-    connect(m_keyboard, &TTriggerKeyboard::keyClicked, this, &InputController::triggerKeyClicked);
+    connect(m_keyboard, &TTriggerKeyboard::keyClicked, this,
+            [this](QChar c) { KeyClicked(InputChannel::Letter, InsertTarget::MainPad, c); });
     connect(m_keyboard, &TTriggerKeyboard::triggerLabelClicked, this,
             [this](QChar c) { OfferTrigger(InputChannel::Letter, InsertTarget::MainPad, c); });
     // The ticks set the flags; nothing else moves the ticks.
     // The settings follow at once, so a dialog that reads them sees the ticks.
-    connect(m_keyboard, &TTriggerKeyboard::directToggled, this, [this](bool on) {
-        m_states.letter.oneInput = on;
-        m_settings.GaOneInpFlg = on;
-    });
-    connect(m_keyboard, &TTriggerKeyboard::revivalToggled, this, [this](bool on) {
-        m_states.letter.triggerRevival = on;
-        m_settings.GaTriRevFlg = on;
-    });
+    connect(m_keyboard, &TTriggerKeyboard::directToggled, this, &InputController::SetLetterOneInput);
+    connect(m_keyboard, &TTriggerKeyboard::revivalToggled, this,
+            &InputController::SetLetterRevival);
     connect(m_keyboard, &TTriggerKeyboard::listRequested, this,
-            &InputController::openCandidateList);
+            [this] { OpenCandidateList(InputChannel::Letter); });
     // With Caps Lock on at the start the page starts in upper state; "CAPS" stays up.
     if (capsLockOn())
         m_keyboard->SetKeyboardCase(KeyboardCase::Upper);
@@ -214,22 +212,78 @@ bool InputController::OfferTrigger(InputChannel channel, InsertTarget target, QC
     return true;
 }
 
-void InputController::triggerKeyClicked(QChar c)
+void InputController::KeyClicked(InputChannel channel, InsertTarget target, QChar c)
 {
-    if (OfferTrigger(InputChannel::Letter, InsertTarget::MainPad, c))
+    if (OfferTrigger(channel, target, c))
         return;
-    if (QPlainTextEdit *pad = m_widgets.Memo1) {
-        InsertIntoField(pad, QString(c));
-        pad->setFocus();
+    if (channel == InputChannel::Letter)
+        InsertText(target, QString(c));
+}
+
+void InputController::InsertText(InsertTarget target, const QString &text)
+{
+    if (QWidget *field = m_fields.fieldOfTarget(InputChannel::Letter, target)) {
+        InsertIntoField(field, text);
+        field->setFocus();
     }
 }
 
-void InputController::openCandidateList()
+void InputController::OpenCandidateList(InputChannel channel)
 {
-    const QString path =
-        CandidateListPath(m_folders.TableFolder, QString::fromUtf16(LetterCandidateFile));
+    const QString file = channel == InputChannel::Letter
+                             ? QString::fromUtf16(LetterCandidateFile)
+                             : m_settings.PhCandFile;
+    const QString path = CandidateListPath(m_folders.TableFolder, file);
     if (QFileInfo(path).isFile() && m_platform.shell)
         m_platform.shell->openFile(path);
+}
+
+void InputController::SetLetterOneInput(bool on)
+{
+    // The settings follow at once, so a dialog that reads them sees the ticks.
+    m_states.letter.oneInput = on;
+    m_settings.GaOneInpFlg = on;
+}
+
+void InputController::SetLetterRevival(bool on)
+{
+    m_states.letter.triggerRevival = on;
+    m_settings.GaTriRevFlg = on;
+}
+
+void InputController::AttachAccentButtons(QWidget *page)
+{
+    if (!page)
+        return;
+    m_accent = new TAccentButtons(ToQColor(m_settings.ImageColor2),
+                                  ToQColor(m_settings.AccentUpperColor), page);
+    auto *layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_accent);
+    // The main window's buttons always type into the pad.
+    connect(m_accent, &TAccentButtons::characterClicked, this,
+            [this](const QString &text) { InsertText(InsertTarget::MainPad, text); });
+    setCasePadHandler(CasePad::MainAccentButtons,
+                      [this](KeyboardCase state, std::optional<bool>) {
+                          m_accent->SetAccentCase(state);
+                      });
+}
+
+void InputController::AttachPhoneticKeyboard(QWidget *page)
+{
+    if (!page)
+        return;
+    m_phonetic = new TPhoneticKeyboard(&m_states.phonetic.tables,
+                                       ToQColor(m_settings.PhoneticPadColor), page);
+    auto *layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_phonetic);
+    // Hidden with UpperUseFlg off, the phonetic line takes nothing from the page.
+    m_phonetic->setTargetField(m_widgets.Edit1);
+    connect(m_phonetic, &TPhoneticKeyboard::keyReleased, this,
+            [this](QChar c) { OfferTrigger(InputChannel::Phonetic, InsertTarget::MainPad, c); });
+    connect(m_phonetic, &TPhoneticKeyboard::listRequested, this,
+            [this] { OpenCandidateList(InputChannel::Phonetic); });
 }
 
 void InputController::ShowCandidateWindow(CandidateWindow window)
@@ -302,9 +356,20 @@ void InputController::RefreshTriggerKeyboard()
     m_keyboard->setColours(keyboardColours(m_settings));
 }
 
-void InputController::RefreshPhoneticKeyboard() {}
+void InputController::RefreshPhoneticKeyboard()
+{
+    if (!m_phonetic)
+        return;
+    m_phonetic->setBackground(ToQColor(m_settings.PhoneticPadColor));
+    m_phonetic->RefreshPhoneticKeyboard();
+}
 
-void InputController::RefreshAccentButtons() {}
+void InputController::RefreshAccentButtons()
+{
+    if (m_accent)
+        m_accent->setColours(ToQColor(m_settings.ImageColor2),
+                             ToQColor(m_settings.AccentUpperColor));
+}
 
 void InputController::TablesRebuilt(const TableRebuild &rebuild)
 {

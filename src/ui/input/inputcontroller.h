@@ -23,7 +23,9 @@ class QAction;
 class QLineEdit;
 class QPlainTextEdit;
 class QTabWidget;
+class TAccentButtons;
 class TCandidateWindow;
+class TPhoneticKeyboard;
 class TTriggerKeyboard;
 
 struct InputWidgets
@@ -105,6 +107,25 @@ public:
     // redraws the page when the letter tables changed.
     void TablesRebuilt(const TableRebuild &rebuild);
 
+    // ---- The other on-screen pages ----------------------------------------------------
+    // The main window's "ACボタン" and "発音記号" pages, made inside the given pages.
+    void AttachAccentButtons(QWidget *page);
+    void AttachPhoneticKeyboard(QWidget *page);
+    TAccentButtons *accentButtons() const { return m_accent; }
+    TPhoneticKeyboard *phoneticKeyboard() const { return m_phonetic; }
+    // A key of an on-screen pad for a target: its trigger is offered or, on the letter
+    // channel, the character is typed into the target's field.
+    void KeyClicked(InputChannel channel, InsertTarget target, QChar c);
+    // A button's or palette cell's text into the letter field of a target (the pad, the
+    // line window's line), replacing its selection; the field gets the focus. The
+    // channel's own target is left as it is.
+    void InsertText(InsertTarget target, const QString &text);
+    // "一覧": the HTML list of the channel's candidate-order file, when there is one.
+    void OpenCandidateList(InputChannel channel);
+    // "直" and "復" of either trigger keyboard: the flag and its setting at once.
+    void SetLetterOneInput(bool on);
+    void SetLetterRevival(bool on);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -120,8 +141,6 @@ private:
     MainRightPage mainRightPage() const;
     void carryOut(const TypingDecision &decision, const AttachedField &field);
     void runWindowAction(CandidateWindow window);
-    void triggerKeyClicked(QChar c);
-    void openCandidateList();
     void applyToPad(CasePad pad, KeyboardCase state, std::optional<bool> capsDown);
 
     Settings &m_settings;
@@ -132,6 +151,8 @@ private:
     TriggerFieldRegistry m_fields;
     InputWidgets m_widgets;
     TTriggerKeyboard *m_keyboard = nullptr;
+    TAccentButtons *m_accent = nullptr;
+    TPhoneticKeyboard *m_phonetic = nullptr;
     QList<AttachedField> m_attached;
     std::map<CasePad, CaseHandler> m_caseHandlers;
     std::function<void(TCandidateWindow &)> m_windowShownHook;

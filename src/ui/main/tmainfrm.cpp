@@ -36,6 +36,7 @@
 #include "tconvertfrm.h"
 #include "transfercontroller.h"
 #include "tshape.h"
+#include "tsymbolpalette.h"
 #include "twmplayerfrm.h"
 #include "wordbookcontroller.h"
 #include "wordbookfolders.h"
@@ -211,6 +212,7 @@ void TMainFrm::CreateCommands()
     connect(Settei, &QAction::triggered, this, &TMainFrm::SetteiExecute);
     connect(IMEChange, &QAction::triggered, this, &TMainFrm::IMEChangeExecute);
     connect(LatCombine, &QAction::triggered, this, &TMainFrm::LatCombineExecute);
+    connect(LineMode, &QAction::triggered, this, &TMainFrm::LineModeExecute);
     connect(LatDivide, &QAction::triggered, this, &TMainFrm::LatDivideExecute);
 
     FileOpen = newCommand("FileOpen", QStringLiteral("開く"));
@@ -849,9 +851,15 @@ void TMainFrm::BuildTriggerKeyboardPage()
     Input->Attach({Memo1, Edit1, PageControl2, CandPage, AccentPage, DispCand, DispBand});
 }
 
-void TMainFrm::BuildAccentButtons() {}
+void TMainFrm::BuildAccentButtons()
+{
+    Input->AttachAccentButtons(AccentPage);
+}
 
-void TMainFrm::BuildPhoneticPage() {}
+void TMainFrm::BuildPhoneticPage()
+{
+    Input->AttachPhoneticKeyboard(PhonetPage);
+}
 
 void TMainFrm::BuildSearchPage() {}
 
@@ -859,6 +867,13 @@ void TMainFrm::BuildSymbolPalettePage()
 {
     PalettePage = named(new QWidget(PageControl1), "PalettePage");
     PageControl1->addTab(PalettePage, QStringLiteral("記号奥の手"));
+    SymbolPalette = new TSymbolPalette(m_settings, m_folders, [this] { SelectJapaneseLayout(); },
+                                       PalettePage);
+    auto *layout = new QVBoxLayout(PalettePage);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(SymbolPalette);
+    connect(SymbolPalette, &TSymbolPalette::insertRequested, this,
+            [this](const QString &text) { Input->InsertText(InsertTarget::MainPad, text); });
 }
 
 void TMainFrm::FillWordBookList()

@@ -30,6 +30,7 @@ class QTableView;
 class QTimer;
 class QToolButton;
 class TShape;
+class TSymbolPalette;
 class TransferController;
 class WordBookController;
 class WordCommandController;
@@ -134,6 +135,7 @@ public:
     QTabWidget *PageControl1 = nullptr;
     QWidget *WordListPage = nullptr; // "単語リスト"
     QWidget *PalettePage = nullptr;  // "記号奥の手"
+    TSymbolPalette *SymbolPalette = nullptr;
     QSplitter *Splitter3 = nullptr;
     QTableView *ListView1 = nullptr;
     QFrame *Panel7 = nullptr;
@@ -223,6 +225,8 @@ public Q_SLOTS:
     void ComboBox2Change();
     void ComboBox3Change();
     void CheckBox3Click();
+    // LineMode: the line window in place of this one, until it closes.
+    void LineModeExecute();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -283,6 +287,7 @@ private:
     AppFolders m_folders;
     Settings m_settings;
     WindowPlaces m_windowPlaces;
+    WindowRect m_linePlace; // the line window's, for the run
     bool m_noSaveFlg = false;
     WordBookController *m_wordBooks = nullptr;
     bool m_closed = false;

@@ -16,6 +16,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QCheckBox>
 #include <QToolButton>
 
 #include <climits>
@@ -28,6 +29,7 @@
 #include "shell.h"
 #include "taboutfrm.h"
 #include "tjpimefrm.h"
+#include "tlinefrm.h"
 #include "toptionfrm.h"
 #include "textfile.h"
 #include "tmainfrm.h"
@@ -66,6 +68,20 @@ void TMainFrm::setPadText(const QString &text)
     cursor.select(QTextCursor::Document);
     cursor.insertText(text);
     Memo1->moveCursor(QTextCursor::End);
+}
+
+void TMainFrm::LineModeExecute()
+{
+    // The main window's place is kept as the settings' before it goes.
+    RefreshSettingsFromWindow();
+    hide();
+    {
+        TLineFrm line({m_settings, m_folders, m_platform, *Input, *Transfers}, m_linePlace);
+        line.exec();
+    }
+    CheckBox2->setChecked(m_settings.AutoPasteFlg);
+    show();
+    Memo1->setFocus();
 }
 
 void TMainFrm::ClearInput()
