@@ -16,8 +16,12 @@ constexpr char kAnsiCodec[] = "windows-31j";
 
 QString decodeUtf16(QByteArrayView bytes, bool bigEndian)
 {
+    // A last byte without its partner is no character: it is dropped, so that saving
+    // the book again does not add a U+FFFD that was never typed.
     const qsizetype units = bytes.size() / 2;
-    QString text(units + (bytes.size() % 2), Qt::Uninitialized);
+    if (units == 0)
+        return QString();
+    QString text(units, Qt::Uninitialized);
     char16_t *out = reinterpret_cast<char16_t *>(text.data());
     const uchar *in = reinterpret_cast<const uchar *>(bytes.data());
     // Copy code units as they are: an unpaired surrogate is kept, not replaced, so a
@@ -29,13 +33,13 @@ QString decodeUtf16(QByteArrayView bytes, bool bigEndian)
             out[i] = bigEndian ? qFromBigEndian<quint16>(in + 2 * i)
                                : qFromLittleEndian<quint16>(in + 2 * i);
     }
-    if (bytes.size() % 2)
-        out[units] = QChar::ReplacementCharacter;
     return text;
 }
 
 void appendUtf16Le(QByteArray &out, QStringView text)
 {
+    if (text.isEmpty())
+        return;
     const qsizetype at = out.size();
     out.resize(at + text.size() * 2);
     char *dst = out.data() + at;
@@ -95,7 +99,9 @@ QString DecodeText(QByteArrayView bytes, TextFileKind kind, TextEncoding *encodi
         text = decodeUtf16(bytes.sliced(2), true);
     } else if (starts({0xEF, 0xBB, 0xBF})) {
         found = TextEncoding::Utf8;
-        text = QString::fromUtf8(bytes.sliced(3));
+        // The decoder takes away exactly the one mark; a second U+FEFF is text.
+        QStringDecoder decoder(QStringConverter::Utf8);
+        text = decoder.decode(bytes);
     } else if (kind == TextFileKind::Unicode) {
         found = TextEncoding::Utf16LE;
         text = decodeUtf16(bytes, false);
@@ -136,10 +142,20 @@ QByteArray EncodeAnsiLines(const QStringList &lines, TextEncoding *used)
     }
     bool lossless = false;
     QByteArray bytes = EncodeAnsi(text, &lossless);
-    if (lossless) {
+    // Code-page bytes that begin like a UTF-8 mark would be read as UTF-8.
+    if (lossless && !bytes.startsWith("\xEF\xBB\xBF")) {
         if (used)
             *used = TextEncoding::Ansi;
         return bytes;
+    }
+    // UTF-8 has no form for an unpaired surrogate (it would come back as "?"); UTF-16
+    // with its mark keeps every code unit, and every reader honours that mark too.
+    if (!QStringView(text).isValidUtf16()) {
+        if (used)
+            *used = TextEncoding::Utf16LE;
+        QByteArray out("\xFF\xFE", 2);
+        appendUtf16Le(out, text);
+        return out;
     }
     if (used)
         *used = TextEncoding::Utf8;

@@ -58,7 +58,8 @@ QByteArray EncodeAnsi(QStringView text, bool *lossless = nullptr);
 QString DecodeAnsi(QByteArrayView bytes);
 
 // Every line followed by CR LF; in code page 932 without mark, or as UTF-8 with mark
-// when some character cannot be represented in code page 932.
+// when some character cannot be represented in code page 932, or as UTF-16 LE with
+// mark when the text holds an unpaired surrogate, which UTF-8 cannot carry.
 QByteArray EncodeAnsiLines(const QStringList &lines, TextEncoding *used = nullptr);
 // FF FE, then every line in UTF-16 little-endian followed by CR LF.
 QByteArray EncodeUnicodeLines(const QStringList &lines);

@@ -153,10 +153,12 @@ QByteArray HtmlListBytes(const QStringList &pageLines)
     if (used == TextEncoding::Ansi)
         return bytes;
     // The browser must read the page in the encoding it is written in.
+    const QString charset =
+        used == TextEncoding::Utf16LE ? QStringLiteral("charset=UTF-16") : Utf8Charset;
     QStringList lines = pageLines;
     for (QString &line : lines)
         if (line.startsWith(u"<meta http-equiv=\"Content-Type\""))
-            line.replace(ShiftJisCharset, Utf8Charset);
+            line.replace(ShiftJisCharset, charset);
     return EncodeAnsiLines(lines);
 }
 

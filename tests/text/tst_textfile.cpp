@@ -20,6 +20,9 @@ private Q_SLOTS:
     void unicodeWriteIsExact();
     void unicodeRoundTripKeepsLoneSurrogates();
     void oddByteCountDoesNotCrash();
+    void emptyFiles_data();
+    void emptyFiles();
+    void ansiKeepsLoneSurrogates();
     void failedWriteKeepsOldFileAndNamesIt();
     void missingFileIsReportedByName();
     void killDuringSaveLeavesWholeFile();
@@ -54,6 +57,13 @@ void tst_TextFile::decode_data()
     QTest::newRow("ff fe first") << QByteArray("\xFF\xFE\xEF\xBB", 4) << ansi
                                  << QString(QChar(0xBBEF)) << int(TextEncoding::Utf16LE);
     QTest::newRow("empty") << QByteArray() << ansi << QString() << int(TextEncoding::Ansi);
+    // Only the first mark is a mark; a second one is the character U+FEFF.
+    QTest::newRow("two utf8 marks") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFx") << ansi
+                                    << QString(QChar(0xFEFF)) + "x" << int(TextEncoding::Utf8);
+    QTest::newRow("two utf16 marks") << QByteArray("\xFF\xFE\xFF\xFEx\0", 6) << ansi
+                                     << QString(QChar(0xFEFF)) + "x" << int(TextEncoding::Utf16LE);
+    QTest::newRow("utf8 mark only") << QByteArray("\xEF\xBB\xBF") << ansi << QString()
+                                    << int(TextEncoding::Utf8);
 }
 
 void tst_TextFile::decode()
@@ -151,10 +161,56 @@ void tst_TextFile::unicodeRoundTripKeepsLoneSurrogates()
 
 void tst_TextFile::oddByteCountDoesNotCrash()
 {
-    const QString text = DecodeText(QByteArray("\xFF\xFE" "a\0b", 5), TextFileKind::Unicode);
-    QCOMPARE(text, QString("a") + QChar(QChar::ReplacementCharacter));
-    QCOMPARE(DecodeText(QByteArray("\xFF"), TextFileKind::Unicode).size(), 1);
+    // A last byte without its partner is dropped: it is no character the user typed.
+    QCOMPARE(DecodeText(QByteArray("\xFF\xFE" "a\0b", 5), TextFileKind::Unicode), QString("a"));
+    QCOMPARE(DecodeText(QByteArray("\xFE\xFF\0a\0", 5), TextFileKind::Unicode), QString("a"));
+    QCOMPARE(DecodeText(QByteArray("\xFF"), TextFileKind::Unicode), QString());
     QVERIFY(!DecodeText(QByteArray("\x81\xFF\xA0\x80"), TextFileKind::Ansi).isNull());
+
+    const QString path = m_dir.filePath("odd.utx");
+    const QByteArray whole = EncodeUnicodeLines({"one", "two"});
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(whole + 'x');
+    file.close();
+    const TextReadResult read = ReadTextFile(path, TextFileKind::Unicode);
+    QCOMPARE(read.lines, (QStringList{"one", "two"}));
+    QCOMPARE(EncodeUnicodeLines(read.lines), whole);
+}
+
+void tst_TextFile::emptyFiles_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::newRow("ansi") << int(TextFileKind::Ansi);
+    QTest::newRow("table") << int(TextFileKind::Table);
+    QTest::newRow("unicode") << int(TextFileKind::Unicode);
+}
+
+void tst_TextFile::emptyFiles()
+{
+    QFETCH(int, kind);
+    const QString path = m_dir.filePath("empty.txt");
+    QVERIFY(WriteFileBytes(path, QByteArrayView()).ok);
+    const TextReadResult read = ReadTextFile(path, TextFileKind(kind));
+    QVERIFY(read.ok);
+    QVERIFY(read.lines.isEmpty());
+    QString text;
+    QVERIFY(ReadWholeText(path, TextFileKind(kind), &text).ok);
+    QVERIFY(text.isEmpty());
+    QCOMPARE(EncodeUnicodeLines({""}), QByteArray("\xFF\xFE\r\0\n\0", 6));
+}
+
+void tst_TextFile::ansiKeepsLoneSurrogates()
+{
+    // UTF-8 cannot carry them, so the file becomes UTF-16 with its mark.
+    const QStringList lines{"Group,1,\"x" + QString(QChar(0xD800)) + "\"", QString(QChar(0xDFFF)),
+                            "😀"};
+    TextEncoding used;
+    const QByteArray bytes = EncodeAnsiLines(lines, &used);
+    QCOMPARE(used, TextEncoding::Utf16LE);
+    QVERIFY(bytes.startsWith("\xFF\xFE"));
+    QCOMPARE(SplitTextLines(DecodeText(bytes, TextFileKind::Ansi)), lines);
+    QCOMPARE(SplitTextLines(DecodeText(bytes, TextFileKind::Table)), lines);
 }
 
 void tst_TextFile::failedWriteKeepsOldFileAndNamesIt()

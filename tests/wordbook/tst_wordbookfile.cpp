@@ -74,6 +74,7 @@ private Q_SLOTS:
     void lineBreakKinds();
     void summaryCountsEveryLine();
     void failedSaveKeepsOldFile();
+    void oddByteCountDropsOnlyTheLastByte();
 };
 
 void tst_WordBookFile::escape_data()
@@ -425,6 +426,26 @@ void tst_WordBookFile::failedSaveKeepsOldFile()
         QSKIP("the folder stayed writable (running as root)");
     QVERIFY(r.errorMessage.contains("o.utx"));
     QCOMPARE(fileBytes(dir.filePath("o.utx")), before);
+}
+
+void tst_WordBookFile::oddByteCountDropsOnlyTheLastByte()
+{
+    // A book cut one byte into a character: the stray byte goes, nothing else changes,
+    // and no U+FFFD line is added on saving.
+    QTemporaryDir dir;
+    const QByteArray whole = utf16File(
+        {QStringLiteral("Animaux"), QStringLiteral("名詞"), QString(),
+         QStringLiteral("\"chat\",\"ʃa\",\"シャ\",\"猫\",\"\",\"chat.mp3\",\"#FF0000\""),
+         QStringLiteral("\"chien\",\"ʃjɛ̃\",\"シアン\",\"犬\",\"\",\"\",\"\"")});
+    for (const QByteArray &stray : {QByteArray("\x41"), QByteArray("\xD8")}) {
+        writeBytes(dir.filePath("odd.utx"), whole + stray);
+        const WordBookLoadResult loaded = LoadWordBook(dir.path(), QStringLiteral("odd.utx"));
+        QVERIFY(loaded.ok());
+        QCOMPARE(loaded.book.words.size(), 2);
+        QVERIFY(loaded.book.keptLines.isEmpty());
+        QVERIFY(SaveWordBook(dir.path(), loaded.book).ok);
+        QCOMPARE(fileBytes(dir.filePath("odd.utx")), whole);
+    }
 }
 
 QTEST_APPLESS_MAIN(tst_WordBookFile)
