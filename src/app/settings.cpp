@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QHash>
 
+#include <algorithm>
+#include <limits>
 #include <optional>
 #include <variant>
 
@@ -106,6 +108,20 @@ const NamedColour kColours[] = {
     {u"clCream", 0xF0FBFF},  {u"clMedGray", 0xA4A0A0},
 };
 
+bool isAsciiHexDigit(QChar c)
+{
+    return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F') || (c >= u'a' && c <= u'f');
+}
+
+// The far edge of a window from a damaged file may lie beyond int: unset then.
+int edgeOrUnset(int start, int extent)
+{
+    const qint64 edge = qint64(start) + extent;
+    return edge < std::numeric_limits<int>::min() || edge > std::numeric_limits<int>::max()
+               ? WindowRect::Unset
+               : int(edge);
+}
+
 int intOr(const QString &text, int fallback)
 {
     int value;
@@ -134,14 +150,24 @@ QString ColourToSettingText(quint32 colour)
 
 bool ParseSettingInt(QStringView text, int *value)
 {
+    const auto allOf = [](QStringView digits, auto accept) {
+        return !digits.isEmpty() && std::all_of(digits.begin(), digits.end(), accept);
+    };
     bool ok = false;
     if (text.startsWith(u'$')) {
-        const qlonglong v = text.mid(1).toLongLong(&ok, 16);
-        if (!ok || text.size() < 2 || text[1] == u'-' || text[1] == u'+' || v > 0xFFFFFFFFLL)
+        const QStringView digits = text.sliced(1);
+        if (!allOf(digits, [](QChar c) { return isAsciiHexDigit(c); }))
+            return false;
+        const qulonglong v = digits.toULongLong(&ok, 16);
+        if (!ok || v > 0xFFFFFFFFULL)
             return false;
         *value = int(quint32(v));
         return true;
     }
+    const QStringView digits =
+        text.startsWith(u'-') || text.startsWith(u'+') ? text.sliced(1) : text;
+    if (!allOf(digits, [](QChar c) { return c >= u'0' && c <= u'9'; }))
+        return false;
     const int v = text.toInt(&ok, 10);
     if (ok)
         *value = v;
@@ -218,14 +244,14 @@ void LoadSettings(const QStringList &lines, Settings &s)
             int width;
             // An edge from an unset left edge would put the window off the screen.
             s.MainFrm.right = s.MainFrm.left != WindowRect::Unset && ParseSettingInt(value, &width)
-                                  ? s.MainFrm.left + width
+                                  ? edgeOrUnset(s.MainFrm.left, width)
                                   : WindowRect::Unset;
             break;
         }
         case Kind::Height: {
             int height;
             s.MainFrm.bottom = s.MainFrm.top != WindowRect::Unset && ParseSettingInt(value, &height)
-                                   ? s.MainFrm.top + height
+                                   ? edgeOrUnset(s.MainFrm.top, height)
                                    : WindowRect::Unset;
             break;
         }
@@ -257,9 +283,12 @@ QStringList SettingsLines(const Settings &s)
         case Kind::Name:
             value = nameText(s.*std::get<QString S::*>(f.member));
             break;
-        case Kind::Text:
-            value = s.*std::get<QString S::*>(f.member);
+        case Kind::Text: {
+            // Quoted like a name when not empty, so a blank, comma or quote reads back.
+            const QString &text = s.*std::get<QString S::*>(f.member);
+            value = text.isEmpty() ? QString() : nameText(text);
             break;
+        }
         case Kind::Int:
             value = QString::number(s.*std::get<int S::*>(f.member));
             break;

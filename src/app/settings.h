@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <array>
+#include <climits>
 
 // Colours are $00BBGGRR values.
 namespace Colour {
@@ -25,9 +26,17 @@ struct WindowRect
     int right = Unset;
     int bottom = Unset;
     bool isSet() const { return left != Unset && top != Unset && right != Unset && bottom != Unset; }
-    int width() const { return right - left; }
-    int height() const { return bottom - top; }
+    int width() const { return extent(left, right); }
+    int height() const { return extent(top, bottom); }
     bool operator==(const WindowRect &) const = default;
+
+private:
+    // Edges from a damaged file may be far apart: a span beyond int counts as none.
+    static int extent(int from, int to)
+    {
+        const qint64 span = qint64(to) - from;
+        return span < INT_MIN || span > INT_MAX ? 0 : int(span);
+    }
 };
 
 // Positions of the secondary windows, remembered for the run only.
@@ -113,7 +122,8 @@ QString ColourToSettingText(quint32 colour);
 // A standard name (any letter case) or a number, "$" marking hexadecimal. False when
 // the text is neither, or the number is no colour.
 bool ColourFromSettingText(QStringView text, quint32 *colour);
-// A signed 32-bit number, decimal or "$" hexadecimal.
+// A signed 32-bit number: an optional sign and decimal digits, or "$" directly followed
+// by hexadecimal digits (up to $FFFFFFFF). Nothing else, blanks included.
 bool ParseSettingInt(QStringView text, int *value);
 
 // Applies the lines of a settings file to a record holding the start values.

@@ -28,6 +28,10 @@ private Q_SLOTS:
     void namesWithQuotesAndBreaksSurvive();
     void junkFilesNeverCrash();
     void manyLinesLastWins();
+    void settingInt_data();
+    void settingInt();
+    void imeNamesRoundTrip_data();
+    void imeNamesRoundTrip();
 
 private:
     static Settings loaded(const QStringList &lines)
@@ -124,6 +128,14 @@ void tst_Settings::windowRectangle_data()
                                                "MainFrmWidth,800", "MainFrmHeight,600"}
                                 << WindowRect{-100, 20, -100, 620};
     QTest::newRow("nothing") << QStringList{} << WindowRect{};
+    QTest::newRow("right beyond int") << QStringList{"MainFrmLeft,2147483000", "MainFrmTop,20",
+                                                     "MainFrmWidth,2147483000",
+                                                     "MainFrmHeight,600"}
+                                      << WindowRect{2147483000, 20, -100, 620};
+    QTest::newRow("bottom below int") << QStringList{"MainFrmLeft,10", "MainFrmTop,-2147483000",
+                                                     "MainFrmWidth,800",
+                                                     "MainFrmHeight,-2147483000"}
+                                      << WindowRect{10, -2147483000, 810, -100};
 }
 
 void tst_Settings::windowRectangle()
@@ -289,6 +301,71 @@ void tst_Settings::manyLinesLastWins()
     lines.append("PasteTimerInterval,300");
     lines.append("PasteTimerInterval,300,");
     QCOMPARE(loaded(lines).PasteTimerInterval, 300);
+}
+
+void tst_Settings::settingInt_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<int>("value");
+    QTest::newRow("decimal") << "120" << true << 120;
+    QTest::newRow("minus") << "-100" << true << -100;
+    QTest::newRow("plus") << "+7" << true << 7;
+    QTest::newRow("int max") << "2147483647" << true << 2147483647;
+    QTest::newRow("int min") << "-2147483648" << true << int(-2147483647 - 1);
+    QTest::newRow("above int") << "2147483648" << false << 0;
+    QTest::newRow("hex") << "$1F" << true << 31;
+    QTest::newRow("hex lower") << "$ff" << true << 255;
+    QTest::newRow("hex all bits") << "$FFFFFFFF" << true << -1;
+    QTest::newRow("hex too big") << "$100000000" << false << 0;
+    QTest::newRow("hex blank then sign") << "$ -1" << false << 0;
+    QTest::newRow("hex 0x") << "$0x10" << false << 0;
+    QTest::newRow("hex signed") << "$-1" << false << 0;
+    QTest::newRow("dollar alone") << "$" << false << 0;
+    QTest::newRow("empty") << "" << false << 0;
+    QTest::newRow("sign alone") << "-" << false << 0;
+    QTest::newRow("two signs") << "--1" << false << 0;
+    QTest::newRow("inner blank") << "1 2" << false << 0;
+    QTest::newRow("leading blank") << " 12" << false << 0;
+    QTest::newRow("trailing blank") << "12 " << false << 0;
+    QTest::newRow("decimal point") << "1.5" << false << 0;
+    QTest::newRow("full-width digits") << "１２" << false << 0;
+    QTest::newRow("hex without dollar") << "1F" << false << 0;
+}
+
+void tst_Settings::settingInt()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, valid);
+    QFETCH(int, value);
+    int got = 12345;
+    QCOMPARE(ParseSettingInt(text, &got), valid);
+    QCOMPARE(got, valid ? value : 12345);
+}
+
+void tst_Settings::imeNamesRoundTrip_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("plain") << "mozc-jp";
+    QTest::newRow("blank") << "xkb jp";
+    QTest::newRow("comma") << "a,b";
+    QTest::newRow("quote") << "say \"x\"";
+    QTest::newRow("only quote") << "\"";
+    QTest::newRow("leading blank") << " anthy";
+    QTest::newRow("japanese") << "日本語 入力";
+}
+
+void tst_Settings::imeNamesRoundTrip()
+{
+    QFETCH(QString, name);
+    Settings s;
+    s.CusGaImeStr = name;
+    s.CusJpImeStr = name + u',';
+    Settings back;
+    LoadSettings(SplitTextLines(DecodeText(EncodeAnsiLines(SettingsLines(s)), TextFileKind::Ansi)),
+                 back);
+    QCOMPARE(back.CusGaImeStr, s.CusGaImeStr);
+    QCOMPARE(back.CusJpImeStr, s.CusJpImeStr);
 }
 
 QTEST_APPLESS_MAIN(tst_Settings)
