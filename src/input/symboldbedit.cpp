@@ -50,7 +50,7 @@ QList<int> RowsWithoutValidCode(const QList<SymbolRecord> &records)
 {
     QList<int> nos;
     for (const SymbolRecord &r : records)
-        if (!IsHexCode(r.code))
+        if (!IsHexCode(r.code) && !KeptAsRead(r))
             nos.append(r.no);
     return nos;
 }

@@ -3,6 +3,7 @@
 #include <QTest>
 
 #include "symboldb.h"
+#include "symboldbedit.h"
 #include "textfile.h"
 
 class tst_SymbolDb : public QObject
@@ -19,6 +20,8 @@ private Q_SLOTS:
     void readsByteOrderMark();
     void saveBytes();
     void saveDropsInvalidCodes();
+    void badCodesReportedAndKept_data();
+    void badCodesReportedAndKept();
     void roundTrip_data();
     void roundTrip();
     void saveNonAnsiName();
@@ -92,8 +95,8 @@ void tst_SymbolDb::twoPasses()
 
 void tst_SymbolDb::numbering()
 {
-    // Rows with invalid codes count for No and have no glyph; a save drops them, so the
-    // numbers of later rows fall on reloading.
+    // Rows with invalid codes count for No and have no glyph; a save writes them back as
+    // they were read, so the numbers of later rows stay.
     const QStringList lines{
         "0,\"00e9\",\"lower\",\"\",\"0\",\"\"",
         "0,\"\",\"empty\",\"\",\"0\",\"\"",
@@ -109,9 +112,59 @@ void tst_SymbolDb::numbering()
     const QString file = path("numbering.csv");
     QVERIFY(SaveSymbolDatabase(db, file).ok);
     const SymbolDatabase again = LoadSymbolDatabase(file);
-    QCOMPARE(again.records.size(), 1);
-    QCOMPARE(again.records[0].no, 1);
-    QCOMPARE(again.records[0].code, QString("00E8"));
+    QCOMPARE(again.records.size(), 3);
+    QCOMPARE(again.records[2].no, 3);
+    QCOMPARE(again.records[2].code, QString("00E8"));
+}
+
+void tst_SymbolDb::badCodesReportedAndKept_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("code");
+    QTest::newRow("lower case") << "0,\"00e9\",\"e acute\",\"\",\"0\",\"\"" << "00e9";
+    QTest::newRow("not hex") << "1,GHIJ,name,,0," << "GHIJ";
+    QTest::newRow("three digits") << "1,\"0E9\",\"x\",\"\",\"0\",\"\"" << "0E9";
+    QTest::newRow("five digits") << "1,\"000E9\",\"x\",\"\",\"0\",\"\"" << "000E9";
+    QTest::newRow("empty") << "2,\"\",\"none\",\"\",\"0\",\"\"" << "";
+    QTest::newRow("blank inside quotes") << "0,\"00E9 \",a,b,0,c" << "00E9 ";
+    QTest::newRow("full-width digits") << QString::fromUtf8("0,００Ｅ９,a,b,0,c")
+                                       << QString::fromUtf8("００Ｅ９");
+}
+
+void tst_SymbolDb::badCodesReportedAndKept()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, code);
+    const QString file = path("badcode.csv");
+    const QByteArray before = EncodeAnsiLines({"Group,0,\"G\"", "0,\"00E8\",\"E GRAVE\",\"\",\"0\",\"\"",
+                                               line, "0,\"00E0\",\"A GRAVE\",\"\",\"0\",\"\""});
+    QVERIFY(WriteFileBytes(file, before).ok);
+    TableIssues issues;
+    SymbolDatabase db = LoadSymbolDatabase(file, &issues);
+    QCOMPARE(db.records.size(), 3);
+    QCOMPARE(db.records[1].code, code);
+    QCOMPARE(issues.size(), 1);
+    QCOMPARE(issues[0].lineNumber, 3);
+    QCOMPARE(issues[0].value, code);
+    QVERIFY(issues[0].message.contains("badcode.csv"));
+    QVERIFY2(issues[0].message.contains(line), qPrintable(issues[0].message));
+    QVERIFY(RowsWithoutValidCode(db.records).isEmpty());
+
+    // Untouched, the file comes back byte for byte.
+    QVERIFY(SaveSymbolDatabase(db, file).ok);
+    QByteArray after;
+    QVERIFY(ReadFileBytes(file, &after));
+    QCOMPARE(after, before);
+
+    // Edited, the row is the editor's again: with its code still invalid it is dropped.
+    db.records[1].englishName = "edited";
+    QCOMPARE(RowsWithoutValidCode(db.records), QList<int>{2});
+    QCOMPARE(SymbolDatabaseLines(db).size(), 3);
+    db.records[1].code = "00E9";
+    QCOMPARE(SymbolDatabaseLines(db)[2],
+             QString("%1,\"00E9\",\"edited\",\"%2\",\"%3\",\"%4\"")
+                 .arg(QString::number(db.records[1].groupNumber), db.records[1].japaneseName,
+                      db.records[1].aux, db.records[1].notes));
 }
 
 void tst_SymbolDb::badGroupNumberSkipped()

@@ -247,11 +247,8 @@ void TCandEditorFrm::loadSymbolDatabase()
     TableIssues issues;
     m_model->setDatabase(LoadSymbolDatabase(m_symbolFile, &issues));
     SymDBName->setText(u' ' + QFileInfo(m_symbolFile).fileName() + u' ');
-    QStringList messages;
-    for (const TableIssue &issue : issues)
-        messages.append(issue.message);
-    if (!messages.isEmpty())
-        m_platform.dialogs->warning(messages.join(u'\n'));
+    if (!issues.isEmpty())
+        m_platform.dialogs->warning(TableIssuesText(issues));
     for (int i = 0; i < NoEdits.size(); ++i)
         showSlotGlyph(i);
 }

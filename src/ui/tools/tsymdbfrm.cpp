@@ -274,11 +274,8 @@ void TSymDBFrm::loadCurrentFile()
     m_loaded = true;
     setStatus(true);
     // Rows before a bad line are kept; the user learns which line was passed over.
-    QStringList messages;
-    for (const TableIssue &issue : issues)
-        messages.append(issue.message);
-    if (!messages.isEmpty())
-        m_platform.dialogs->warning(messages.join(u'\n'));
+    if (!issues.isEmpty())
+        m_platform.dialogs->warning(TableIssuesText(issues));
 }
 
 void TSymDBFrm::fillGroupList()
