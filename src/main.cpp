@@ -6,11 +6,13 @@
 #include "messageboxdialogs.h"
 #include "platform.h"
 #include "tmainfrm.h"
+#include "wordbookfolders.h"
 #include "x11windowsystem.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QLibraryInfo>
+#include <QStatusBar>
 #include <QTranslator>
 
 int main(int argc, char *argv[])
@@ -46,7 +48,15 @@ int main(int argc, char *argv[])
     CreateFolders(folders, dialogs);
     QDir::setCurrent(folders.ProgramFolder);
 
+    // Only this copy runs now, so no temporary file found is still being written.
+    const TextReadResult folderList =
+        ReadTextFile(FolderListPath(folders.SysFolder), TextFileKind::Ansi);
+    const QString leftovers = DiscardLeftoversAtStart(
+        folders, folderList.ok ? FolderMenuItems(folderList.lines) : QStringList());
+
     TMainFrm window(platform, folders);
+    if (!leftovers.isEmpty())
+        window.statusBar()->showMessage(leftovers, 30000);
     window.show();
     return app.exec();
 }

@@ -1,6 +1,7 @@
 #include "folders.h"
 
 #include "dialogs.h"
+#include "filetrash.h"
 #include "folderroots.h"
 #include "settings.h"
 #include "textfile.h"
@@ -105,6 +106,35 @@ void ChooseLanguageFolders(AppFolders &folders, const QString &selectLang)
     const LanguageFolders &l = LanguageFor(selectLang);
     folders.WordBookFolder = folders.documentsFolder(l.wordBook);
     folders.DictionaryFolder = folders.documentsFolder(l.dictionary);
+}
+
+QStringList WrittenFolders(const AppFolders &f)
+{
+    QStringList folders{f.SysFolder, f.UserTableFolder, f.DocumentsRoot};
+    const QFileInfoList below =
+        QDir(f.DocumentsRoot).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QFileInfo &info : below)
+        folders.append(info.filePath());
+    return folders;
+}
+
+QString DiscardLeftoversAtStart(const AppFolders &folders, const QStringList &extraFolders)
+{
+    // Word books, tables and lists, settings, Work.rtf, pad texts, HTML lists.
+    static const QStringList suffixes{"utx", "csv", "txt", "rng", "rtf", "htm", "html"};
+    const LeftoverCleanup cleanup =
+        DiscardSaveLeftovers(WrittenFolders(folders) + extraFolders, suffixes);
+    QString text;
+    if (cleanup.discarded > 0)
+        text = QStringLiteral("中断された保存の一時ファイル %1 個をごみ箱へ移しました。")
+                   .arg(cleanup.discarded);
+    if (!cleanup.failedPaths.isEmpty())
+        text += QStringLiteral("中断された保存の一時ファイル「%1」%2を移せませんでした。")
+                    .arg(QDir::toNativeSeparators(cleanup.failedPaths.first()),
+                         cleanup.failedPaths.size() > 1
+                             ? QStringLiteral("ほか %1 個").arg(cleanup.failedPaths.size() - 1)
+                             : QString());
+    return text;
 }
 
 int CopyFolderFiles(const QString &source, const QString &target, bool askBeforeOverwriting,

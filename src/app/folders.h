@@ -48,6 +48,13 @@ void CreateFolders(const AppFolders &folders, Dialogs &dialogs);
 void ChooseTableFolder(AppFolders &folders, bool sysTblFlg);
 void ChooseLanguageFolders(AppFolders &folders, const QString &selectLang);
 
+// The folders the program writes files in: the system and table folders, the documents
+// root and every folder directly below it (word-book folders, "usr").
+QStringList WrittenFolders(const AppFolders &folders);
+// Moves to the trash what saves cut off by a crash left in those folders and in
+// extraFolders; the status-bar text that tells of it, empty when there was nothing.
+QString DiscardLeftoversAtStart(const AppFolders &folders, const QStringList &extraFolders);
+
 // Copies every file of a folder into another; the count is of the copies attempted.
 // dialogs may be null when askBeforeOverwriting is false.
 int CopyFolderFiles(const QString &source, const QString &target, bool askBeforeOverwriting,

@@ -51,3 +51,45 @@ bool SameFileBytes(const QString &a, const QString &b)
     }
     return fb.atEnd();
 }
+
+bool IsSaveLeftoverName(const QString &fileName, const QStringList &suffixes)
+{
+    // QSaveFile's temporary name is the final name plus ".XXXXXX".
+    constexpr qsizetype Random = 6;
+    if (fileName.size() < Random + 3 || fileName[fileName.size() - Random - 1] != u'.')
+        return false;
+    for (qsizetype i = fileName.size() - Random; i < fileName.size(); ++i) {
+        const char16_t c = fileName[i].unicode();
+        if (!((c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z')))
+            return false;
+    }
+    const QString target = fileName.first(fileName.size() - Random - 1);
+    const qsizetype dot = target.lastIndexOf(u'.');
+    if (dot <= 0)
+        return false;
+    return suffixes.contains(target.sliced(dot + 1), Qt::CaseInsensitive);
+}
+
+LeftoverCleanup DiscardSaveLeftovers(const QStringList &folders, const QStringList &suffixes)
+{
+    LeftoverCleanup result;
+    QStringList seen;
+    for (const QString &folder : folders) {
+        const QString canonical = QFileInfo(folder).canonicalFilePath();
+        if (canonical.isEmpty() || seen.contains(canonical))
+            continue;
+        seen.append(canonical);
+        const QFileInfoList entries =
+            QDir(canonical).entryInfoList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+        for (const QFileInfo &entry : entries) {
+            if (entry.isSymLink() || !IsSaveLeftoverName(entry.fileName(), suffixes))
+                continue;
+            const DiscardResult discarded = DiscardFile(entry.filePath());
+            if (discarded.removed())
+                ++result.discarded;
+            else if (discarded.status == DiscardStatus::Failed)
+                result.failedPaths.append(entry.filePath());
+        }
+    }
+    return result;
+}
