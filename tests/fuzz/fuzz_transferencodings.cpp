@@ -17,14 +17,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FUZZ_CHECK(rtf.count(QStringLiteral("\\u")) == text.size());
     FUZZ_CHECK(!rtf.contains(u'-'));
 
-    const QString document = BuildRtfDocument(charset, 1 + charset % 72, text, text.left(40),
-                                              u"fnil");
+    // Font names come from the font list: no control characters in them.
+    QString font = text.left(40);
+    font.removeIf([](QChar c) { return c.unicode() < 0x20; });
+    const QString document = BuildRtfDocument(charset, 1 + charset % 72, text, font, u"fnil");
     const QByteArray bytes = RtfDocumentBytes(document);
     for (char b : bytes)
         FUZZ_CHECK(b != '\0');
 
     Settings settings;
-    settings.UsrMainFont = text.left(20);
+    settings.UsrMainFont = font.left(20);
     const TransferFields fields{text, text.mid(1, 5), text.left(8), text.left(2)};
     for (int mode : {0, 1, 2, 3, 4, 10, 11, 12, 13, 5, -1})
         TransferContentFor(TransferMode(mode), fields, settings);
