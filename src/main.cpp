@@ -55,8 +55,10 @@ int main(int argc, char *argv[])
         folders, folderList.ok ? FolderMenuItems(folderList.lines) : QStringList());
 
     TMainFrm window(platform, folders);
+    window.show();
+    // After show(): the status bar hides its panels for a message only when they are
+    // visible.
     if (!leftovers.isEmpty())
         window.statusBar()->showMessage(leftovers, 30000);
-    window.show();
     return app.exec();
 }
