@@ -136,8 +136,10 @@ QString BuildRtfFragment(int charset, int size, QStringView text, const QString 
 {
     QString doc = rtfHeader(charset, fontName, familyWord);
     doc.reserve(doc.size() + 40 + text.size() * 6);
+    // Writer takes language 255 for "none"; word processors that know the
+    // control word take \noproof.
     if (languageId == NoProofing)
-        doc += QLatin1String("\\noproof");
+        doc += QLatin1String("\\lang255\\noproof");
     else
         doc += QLatin1String("\\lang") + QString::number(languageId);
     doc += fontSizeWords(size);

@@ -30,7 +30,7 @@ void tst_LineTransfer::content_data()
         << 0 << true << QByteArray(" Segoe UI;") << QByteArray("\\lang1031\\f0\\fs72") << false
         << false;
     QTest::newRow("phonetic page: no proofing")
-        << 0 << true << QByteArray(" Segoe UI;") << QByteArray("\\noproof\\f0\\fs72") << false
+        << 0 << true << QByteArray(" Segoe UI;") << QByteArray("\\lang255\\noproof\\f0\\fs72") << false
         << true;
     QTest::newRow("character references: still rich text")
         << 1 << true << QByteArray(" Segoe UI;") << QByteArray("\\fs72") << false << false;

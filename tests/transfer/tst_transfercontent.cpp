@@ -185,7 +185,7 @@ void tst_TransferContent::phoneticEmptyNotPad()
     const TransferContent c = TransferContentFor(10, fields, settings);
     QVERIFY(c.copies);
     QCOMPARE(c.plainText, QString());
-    QVERIFY(c.rtf.endsWith("\\noproof\\f0\\fs32}"));
+    QVERIFY(c.rtf.endsWith("\\lang255\\noproof\\f0\\fs32}"));
     QVERIFY(c.rtf.contains("DejaVu Sans Mono"));
     QVERIFY(!c.rtf.contains("\\u112?"));
 }
@@ -210,13 +210,13 @@ void tst_TransferContent::richDocuments_data()
     QTest::newRow("0 Portuguese") << 0 << QStringLiteral("ﾎﾟﾙﾄｶﾞﾙ語")
                                   << head + "\\lang2070" + lines
                                   << "<meta charset=\"utf-8\"><span lang=\"pt-PT\" " + span;
-    QTest::newRow("0 general") << 0 << QStringLiteral("欧　文") << head + "\\noproof" + lines
+    QTest::newRow("0 general") << 0 << QStringLiteral("欧　文") << head + "\\lang255\\noproof" + lines
                                << "<meta charset=\"utf-8\"><span " + span;
     QTest::newRow("10 phonetic, whatever the language")
         << 10 << QStringLiteral("英　語")
         << QByteArray("{\\rtf1\\ansi\\ansicpg932\\deff0\\deflang1033\\deflangfe1041"
                       "{\\fonttbl{\\f0\\fmodern\\fprq2\\fcharset0 DejaVu Sans Mono;}}"
-                      "\\viewkind4\\uc1\\pard\\noproof\\f0\\fs32\\u601?\\u720?}")
+                      "\\viewkind4\\uc1\\pard\\lang255\\noproof\\f0\\fs32\\u601?\\u720?}")
         << QStringLiteral("<meta charset=\"utf-8\"><span style=\"font-family:'DejaVu Sans "
                           "Mono';font-size:16pt;white-space:pre-wrap\">&#601;&#720;</span>");
 }

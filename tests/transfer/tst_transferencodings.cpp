@@ -255,7 +255,7 @@ void tst_TransferEncodings::fragmentLines()
              head + QStringLiteral("\\lang1036\\f0\\fs40") + body + u'}');
     QCOMPARE(BuildRtfFragment(0, 20, text, QStringLiteral("Times New Roman"), u"froman",
                               NoProofing),
-             head + QStringLiteral("\\noproof\\f0\\fs40") + body + u'}');
+             head + QStringLiteral("\\lang255\\noproof\\f0\\fs40") + body + u'}');
 }
 
 void tst_TransferEncodings::languageIds_data()

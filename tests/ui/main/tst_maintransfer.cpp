@@ -294,7 +294,7 @@ void tst_MainTransfer::clipboardPerMode()
         QVERIFY(rtf.startsWith("{\\rtf1\\ansi\\ansicpg932"));
         if (mode == 10) {
             QVERIFY(rtf.contains("\\fcharset0 DejaVu Sans;}}"));
-            QVERIFY(rtf.endsWith("\\noproof\\f0\\fs30\\u643?\\u601?}"));
+            QVERIFY(rtf.endsWith("\\lang255\\noproof\\f0\\fs30\\u643?\\u601?}"));
         } else {
             QVERIFY(rtf.contains("\\froman\\fprq2\\fcharset0 Liberation Serif;}}"));
             QVERIFY(rtf.contains("\\fs26"));
@@ -326,7 +326,7 @@ void tst_MainTransfer::workRtfWrittenInSysFolder()
     // The clipboard gets what a rich-text component holding it would copy.
     QCOMPARE(clipboardRtf(), QByteArray("{\\rtf1\\ansi\\ansicpg932\\deff0\\deflang1033"
                                         "\\deflangfe1041{\\fonttbl{\\f0\\froman\\fprq2\\fcharset0 "
-                                        "Liberation Serif;}}\\viewkind4\\uc1\\pard\\noproof\\f0"
+                                        "Liberation Serif;}}\\viewkind4\\uc1\\pard\\lang255\\noproof\\f0"
                                         "\\fs26\\u233?\\par\\u98?}"));
     QCOMPARE(clipboardText(), QStringLiteral("é\nb"));
 }
@@ -416,7 +416,7 @@ void tst_MainTransfer::phoneticModeTakesEmptyPhoneticField()
     w->Transfer();
     QCOMPARE(clipboardText(), QString());
     QVERIFY(!clipboardRtf().contains("\\u98?"));
-    QVERIFY(clipboardRtf().endsWith("\\noproof\\f0\\fs32}"));
+    QVERIFY(clipboardRtf().endsWith("\\lang255\\noproof\\f0\\fs32}"));
 }
 
 void tst_MainTransfer::allClearEmptiesBothFields()
