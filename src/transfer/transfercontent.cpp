@@ -3,6 +3,7 @@
 #include <QMimeData>
 
 #include "folders.h"
+#include "rtffamily.h"
 #include "settings.h"
 #include "textfile.h"
 #include "transferencodings.h"
@@ -64,12 +65,15 @@ QString TransferLanguageTag(TransferMode mode, const Settings &settings)
     return tag.replace(u'_', u'-');
 }
 
-void SetRichFlavours(TransferContent &content, int size, const QString &fontName,
-                     int languageId, const QString &languageTag)
+QString SetRichFlavours(TransferContent &content, int size, const QString &fontName,
+                        int languageId, const QString &languageTag)
 {
+    // Reading the font's tables costs more than encoding a long pad: once per transfer.
+    QString family = RtfFamilyWord(fontName);
     content.rtf = RtfDocumentBytes(
-        BuildRtfFragment(0, size, content.sourceText, fontName, languageId));
+        BuildRtfFragment(0, size, content.sourceText, fontName, family, languageId));
     content.html = TransferHtml(content.sourceText, fontName, size, languageTag);
+    return family;
 }
 
 TransferContent TransferContentFor(TransferMode mode, const TransferFields &fields,
@@ -90,14 +94,17 @@ TransferContent TransferContentFor(TransferMode mode, const TransferFields &fiel
     case TransferPadRich:
     case TransferPadRichII:
         c.plainText = plainFlavour(c.sourceText);
-        SetRichFlavours(c, settings.UsrMainFontSize, settings.UsrMainFont,
-                        TransferLanguageId(mode, settings), TransferLanguageTag(mode, settings));
+    {
+        const QString family =
+            SetRichFlavours(c, settings.UsrMainFontSize, settings.UsrMainFont,
+                            TransferLanguageId(mode, settings), TransferLanguageTag(mode, settings));
         if (mode == TransferPadRichII) {
-            c.workRtf = RtfDocumentBytes(BuildRtfDocument(0, settings.UsrMainFontSize,
-                                                          c.sourceText, settings.UsrMainFont));
+            c.workRtf = RtfDocumentBytes(BuildRtfDocument(
+                0, settings.UsrMainFontSize, c.sourceText, settings.UsrMainFont, family));
             c.workRtf.append("\r\n");
         }
         break;
+    }
     case TransferPhoneticRich:
         c.plainText = plainFlavour(c.sourceText);
         SetRichFlavours(c, settings.UsrSubFontSize, settings.UsrSubFont, NoProofing, QString());

@@ -49,7 +49,8 @@ int TransferLanguageId(TransferMode mode, const Settings &settings);
 // The BCP 47 tag of the same language for the HTML flavour; empty for none.
 QString TransferLanguageTag(TransferMode mode, const Settings &settings);
 // The rich flavours of a text in one font and size: RTF that pastes inline and HTML.
-void SetRichFlavours(TransferContent &content, int size, const QString &fontName,
+// Returns the RTF family word of the font.
+QString SetRichFlavours(TransferContent &content, int size, const QString &fontName,
                      int languageId, const QString &languageTag);
 
 // The content of a mode without touching any file: mode 4 gets the document it

@@ -161,7 +161,7 @@ QString TransferHtml(QStringView text, const QString &fontName, int size,
 {
     auto escaped = [](QStringView plain) {
         QString out;
-        out.reserve(plain.size() + 16);
+        out.reserve(plain.size() * 3 + 16);
         for (qsizetype i = 0; i < plain.size(); ++i) {
             char32_t u = plain[i].unicode();
             if (QChar::isHighSurrogate(u) && i + 1 < plain.size() &&
@@ -177,7 +177,16 @@ QString TransferHtml(QStringView text, const QString &fontName, int size,
                        u != u'\'') {
                 out += QChar(char16_t(u));
             } else {
-                out += QLatin1String("&#") + QString::number(quint32(u)) + u';';
+                char16_t digits[8];
+                int n = 0;
+                do {
+                    digits[n++] = char16_t(u'0' + u % 10);
+                    u /= 10;
+                } while (u != 0);
+                out += QLatin1String("&#");
+                while (n > 0)
+                    out += QChar(digits[--n]);
+                out += u';';
             }
         }
         return out;
