@@ -35,6 +35,8 @@ private Q_SLOTS:
     void selectorWithoutFile();
     void selectorEnterNewName();
     void selectorEnterExistingName();
+    void selectorEnterInDialog_data();
+    void selectorEnterInDialog();
     void groupEditorLimits();
     void groupEditorButtons();
     void playerWindow();
@@ -149,14 +151,15 @@ void tst_WordBookDialogs::propertiesApply()
     book.fileName = "old.utx";
     book.words = {{"go", "", "", "行く", "", "", ""}};
     TChPropFrm dialog(book, m_folders, m_settings, m_dialogs);
-    // A group not in the list shows the first group.
-    QCOMPARE(dialog.ComboBox1->currentText(), QString("旅行"));
+    // A group not in the list is shown as it is, and stays out of the list.
+    QCOMPARE(dialog.ComboBox1->currentText(), QString("どこにもない"));
+    QCOMPARE(dialog.ComboBox1->count(), 2);
     dialog.Edit1->setText(" New ");
     dialog.Edit2->setText(" v ");
     dialog.OKBtnClick();
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(dialog.book().title, QString("New"));
-    QCOMPARE(dialog.book().group, QString("旅行"));
+    QCOMPARE(dialog.book().group, QString("どこにもない"));
     QCOMPARE(dialog.book().voiceFolder, QString("v"));
     QCOMPARE(dialog.book().words, book.words);
 }
@@ -226,6 +229,36 @@ void tst_WordBookDialogs::selectorEnterExistingName()
     QByteArray after;
     ReadFileBytes(GroupFilePath(m_folders.SysFolder), &after);
     QCOMPARE(after, before);
+}
+
+void tst_WordBookDialogs::selectorEnterInDialog_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::newRow("Return") << int(Qt::Key_Return) << Qt::KeyboardModifiers();
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier);
+}
+
+void tst_WordBookDialogs::selectorEnterInDialog()
+{
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    // Typed as a user does: the keys go to the focused selector, not to its line edit.
+    TNewWBFrm dialog(m_folders, m_settings, m_dialogs);
+    dialog.Edit1->setText("Book");
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    dialog.ComboBox1->setFocus();
+    dialog.ComboBox1->setEditText(QString());
+    QTest::keyClicks(dialog.ComboBox1, "Reise");
+    QTest::keyClick(dialog.ComboBox1, Qt::Key(key), modifiers);
+    QCOMPARE(ReadTextFile(GroupFilePath(m_folders.SysFolder), TextFileKind::Ansi).lines,
+             (QStringList{"Reise", "あいさつ", "その他"}));
+    QCOMPARE(dialog.ComboBox1->currentIndex(), 0);
+    QCOMPARE(dialog.ComboBox1->currentText(), QString("Reise"));
+    QCOMPARE(m_settings.LastGroup, QString("Reise"));
+    QVERIFY(dialog.isVisible()); // neither confirmed nor closed
+    QVERIFY(m_dialogs.shown.isEmpty());
 }
 
 void tst_WordBookDialogs::groupEditorLimits()
