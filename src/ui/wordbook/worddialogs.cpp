@@ -288,7 +288,7 @@ void WordFormDialog::VoicePlayBtnClick()
     const QString path =
         ExistingVoicePath(m_context.voiceFolder, m_context.folders->WordBookFolder, name);
     if (!path.isEmpty())
-        playback->PlayIfClosed(path);
+        playback->PlayIfClosed(path, this);
 }
 
 // ---- TRegFrm ------------------------------------------------------------------------

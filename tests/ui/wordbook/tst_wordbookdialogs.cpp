@@ -12,6 +12,7 @@
 #include "wordbooklibrary.h"
 
 #include <QCheckBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -40,6 +41,7 @@ private Q_SLOTS:
     void groupEditorLimits();
     void groupEditorButtons();
     void playerWindow();
+    void playerFromModalDialog();
 
 private:
     std::unique_ptr<TestHome> m_home;
@@ -339,6 +341,43 @@ void tst_WordBookDialogs::playerWindow()
     playback.ClosePlayer();
     QTRY_VERIFY(!playback.isOpen());
     QVERIFY(m_settings.MediaPlayerFlg);
+}
+
+void tst_WordBookDialogs::playerFromModalDialog()
+{
+    const QString file = m_home->path("hello.wav");
+    QVERIFY(WriteFileBytes(file, "RIFF").ok);
+    QWidget owner;
+    owner.setGeometry(100, 100, 600, 500);
+    owner.show();
+    WindowRect place;
+    VoicePlayback playback(m_settings, place, &owner);
+    QDialog dialog(&owner);
+    dialog.setGeometry(150, 150, 500, 400);
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    playback.PlayIfClosed(file, &dialog);
+    TWMPlayerFrm *player = playback.window();
+    QVERIFY(player && player->isVisible());
+    QVERIFY(QTest::qWaitForWindowExposed(player));
+    QVERIFY(!player->frameGeometry().intersects(dialog.frameGeometry()));
+    // Question boxes opened later must come above it.
+    QVERIFY(!(player->windowFlags() & Qt::WindowStaysOnTopHint));
+    // A click through the window system reaches it while the dialog is modal.
+    const QPoint box = player->NoPlayCheck->mapTo(player, QPoint(8, player->NoPlayCheck->height() / 2));
+    QTest::mouseClick(player->windowHandle(), Qt::LeftButton, {}, box);
+    QTRY_VERIFY(player->NoPlayCheck->isChecked());
+    // The player outlives the dialog, where it stood.
+    const QPoint at = player->pos();
+    dialog.accept();
+    QVERIFY(playback.isOpen());
+    QCOMPARE(playback.window(), player);
+    QCOMPARE(player->parentWidget(), &owner);
+    QVERIFY(player->isVisible());
+    QCOMPARE(player->pos(), at);
+    playback.ClosePlayer();
+    QTRY_VERIFY(!playback.isOpen());
 }
 
 QTEST_MAIN(tst_WordBookDialogs)
