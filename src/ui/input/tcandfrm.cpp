@@ -97,10 +97,14 @@ private:
 };
 
 TCandidateWindow::TCandidateWindow(const CandidateWindowSetup &setup, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                          Qt::WindowDoesNotAcceptFocus),
       m_setup(setup)
 {
-    setModal(true);
+    // The focus stays in the field that typed the trigger, so no key is lost while the
+    // window system moves it; the opener hands the field's keys on (InputController).
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    connect(this, &QDialog::finished, this, [this] { m_finished = true; });
     setFixedSize(CandidateWindowWidth, CandidateWindowHeight);
     setFocusPolicy(Qt::StrongFocus);
     QPalette pal = palette();
