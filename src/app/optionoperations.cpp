@@ -39,6 +39,8 @@ bool ResetCustomisation(const AppFolders &folders, Dialogs &dialogs)
                             .arg(QDir::toNativeSeparators(path), file.errorString()));
         return false;
     }
+    // The preferences of the side file are part of the customisation too.
+    QFile::remove(folders.SysFolder + u'/' + QString::fromUtf16(SideSettingsFileName));
     return true;
 }
 

@@ -4,6 +4,7 @@
 
 #include <QFileInfo>
 #include <QHash>
+#include <QSettings>
 
 #include <optional>
 #include <variant>
@@ -290,4 +291,60 @@ QStringList SettingsLines(const Settings &s)
 WriteResult SaveSettings(const QString &path, const Settings &settings)
 {
     return WriteAnsiFile(path, SettingsLines(settings));
+}
+
+namespace {
+
+// The side file's colours, written as in the settings file.
+struct SideColour
+{
+    const char *key;
+    quint32 Settings::*member;
+};
+constexpr SideColour SideColours[] = {
+    {"CandTextColor", &Settings::CandTextColor},
+    {"BandTextColor", &Settings::BandTextColor},
+    {"AccentUpperColor", &Settings::AccentUpperColor},
+    {"PhoneticPadColor", &Settings::PhoneticPadColor},
+};
+
+} // namespace
+
+void LoadSideSettings(const QString &path, Settings &settings)
+{
+    if (!QFileInfo(path).isFile())
+        return;
+    const QSettings file(path, QSettings::IniFormat);
+    const QVariant restore = file.value(QStringLiteral("Transfer/RestoreClipboardFlg"));
+    if (restore.isValid()) {
+        int value = 0;
+        if (ParseSettingInt(restore.toString(), &value))
+            settings.RestoreClipboardFlg = value != 0;
+    }
+    for (const SideColour &c : SideColours) {
+        quint32 colour = 0;
+        if (ColourFromSettingText(file.value(QLatin1String("Colours/") + QLatin1String(c.key))
+                                      .toString(),
+                                  &colour))
+            settings.*c.member = colour;
+    }
+}
+
+WriteResult SaveSideSettings(const QString &path, const Settings &settings)
+{
+    WriteResult result;
+    {
+        QSettings file(path, QSettings::IniFormat);
+        file.clear();
+        file.setValue(QStringLiteral("Transfer/RestoreClipboardFlg"),
+                      settings.RestoreClipboardFlg ? 1 : 0);
+        for (const SideColour &c : SideColours)
+            file.setValue(QLatin1String("Colours/") + QLatin1String(c.key),
+                          ColourToSettingText(settings.*c.member));
+        file.sync();
+        result.ok = file.status() == QSettings::NoError;
+    }
+    if (!result.ok)
+        result.errorMessage = WriteFailureMessage(path, QStringLiteral("アクセスエラー"));
+    return result;
 }

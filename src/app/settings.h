@@ -95,8 +95,9 @@ struct Settings
     bool TblOWFlg = true;
     bool NoSampleFlg = false;
 
-    // Chosen on the options dialog's colour page for the running program only: the file
-    // has no line for them, so every start begins with these values.
+    // The settings file has no line for these; they live in the side file.
+    bool RestoreClipboardFlg = false; // give the clipboard back after a paste
+    // Chosen on the options dialog's colour page.
     quint32 CandTextColor = Colour::clBlack;
     quint32 BandTextColor = Colour::clWhite;
     quint32 AccentUpperColor = 0x00800000;
@@ -121,6 +122,13 @@ void LoadSettings(const QStringList &lines, Settings &settings);
 // Applies the file when it exists; a missing file keeps the start values. False,
 // with a message naming the file, when the file exists but cannot be read.
 bool LoadSettingsFile(const QString &path, Settings &settings, QString *errorMessage);
+
+// The side file beside the settings file, for the preferences the settings file has
+// no line for (an INI file), so that the settings file keeps its 62 lines.
+inline constexpr char16_t SideSettingsFileName[] = u"VelmorUC.ini";
+// Applies the side file when it exists; keys it lacks or cannot read keep their values.
+void LoadSideSettings(const QString &path, Settings &settings);
+WriteResult SaveSideSettings(const QString &path, const Settings &settings);
 
 // The 62 lines of the file, in their fixed order.
 QStringList SettingsLines(const Settings &settings);

@@ -2,6 +2,7 @@
 
 #include "textfile.h"
 
+#include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -28,6 +29,7 @@ private Q_SLOTS:
     void namesWithQuotesAndBreaksSurvive();
     void junkFilesNeverCrash();
     void manyLinesLastWins();
+    void sideFile();
 
 private:
     static Settings loaded(const QStringList &lines)
@@ -289,6 +291,38 @@ void tst_Settings::manyLinesLastWins()
     lines.append("PasteTimerInterval,300");
     lines.append("PasteTimerInterval,300,");
     QCOMPARE(loaded(lines).PasteTimerInterval, 300);
+}
+
+void tst_Settings::sideFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("VelmorUC.ini");
+    Settings s;
+    LoadSideSettings(path, s); // no file: start values
+    QCOMPARE(s, Settings());
+    s.RestoreClipboardFlg = true;
+    s.CandTextColor = 0x00123456;
+    QVERIFY(SaveSideSettings(path, s).ok);
+    Settings back;
+    LoadSideSettings(path, back);
+    QCOMPARE(back, s);
+    // A hand-edited file: what cannot be read keeps its value.
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[Transfer]\nRestoreClipboardFlg=yes\n[Colours]\nBandTextColor=clRed\n"
+               "CandTextColor=$nothex\n\x01\xff[[\n");
+    file.close();
+    Settings edited;
+    LoadSideSettings(path, edited);
+    QVERIFY(!edited.RestoreClipboardFlg);
+    QCOMPARE(edited.BandTextColor, 0x0000FFu);
+    QCOMPARE(edited.CandTextColor, Colour::clBlack);
+    // A file that cannot be written (its folder is a file) is reported with its name.
+    QVERIFY(SaveSideSettings(dir.filePath("plain"), s).ok);
+    const WriteResult failed = SaveSideSettings(dir.filePath("plain/VelmorUC.ini"), s);
+    QVERIFY(!failed.ok);
+    QVERIFY2(failed.errorMessage.contains(QStringLiteral("VelmorUC.ini")),
+             qPrintable(failed.errorMessage));
 }
 
 QTEST_APPLESS_MAIN(tst_Settings)

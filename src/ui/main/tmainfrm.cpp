@@ -110,6 +110,8 @@ void TMainFrm::LoadSettingsAndFolders()
     if (!LoadSettingsFile(m_folders.SysFolder + u'/' + QString::fromUtf16(SettingsFileName),
                           m_settings, &error))
         m_platform.dialogs->warning(error);
+    LoadSideSettings(m_folders.SysFolder + u'/' + QString::fromUtf16(SideSettingsFileName),
+                     m_settings);
     ChooseTableFolder(m_folders, m_settings.SysTblFlg);
     ChooseLanguageFolders(m_folders, m_settings.SelectLang);
     m_padDialogFolder = m_folders.UserTextFolder;
@@ -1126,6 +1128,10 @@ void TMainFrm::FormClose()
         SaveSettings(m_folders.SysFolder + u'/' + QString::fromUtf16(SettingsFileName), m_settings);
     if (!saved)
         m_platform.dialogs->warning(saved.errorMessage);
+    const WriteResult side = SaveSideSettings(
+        m_folders.SysFolder + u'/' + QString::fromUtf16(SideSettingsFileName), m_settings);
+    if (!side)
+        m_platform.dialogs->warning(side.errorMessage);
 }
 
 void TMainFrm::closeEvent(QCloseEvent *event)

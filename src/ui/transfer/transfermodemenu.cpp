@@ -24,6 +24,14 @@ TransferModeMenu::TransferModeMenu(QMenu *menu, QLineEdit *indicator, Settings &
         menu->addAction(action);
         m_items.append(action);
     }
+    menu->addSeparator();
+    m_restoreClipboard = new QAction(QStringLiteral("転送後にクリップボードを戻す"), menu);
+    m_restoreClipboard->setObjectName(QStringLiteral("RestoreClipboard"));
+    m_restoreClipboard->setCheckable(true);
+    m_restoreClipboard->setChecked(m_settings.RestoreClipboardFlg);
+    connect(m_restoreClipboard, &QAction::toggled, this,
+            [this](bool on) { m_settings.RestoreClipboardFlg = on; });
+    menu->addAction(m_restoreClipboard);
     connect(menu, &QMenu::aboutToShow, this, &TransferModeMenu::updateChecks);
     m_indicator->setText(TransferModeIndicatorText(m_settings.TransMode, lang));
     updateChecks();

@@ -30,8 +30,10 @@ void tst_TransferModeMenu::itemsAndCaptions()
     settings.SelectLang = QStringLiteral("ドイツ語");
     TransferModeMenu modes(&menu, &indicator, settings);
     const QList<QAction *> actions = menu.actions();
-    QCOMPARE(actions.size(), 10);
+    QCOMPARE(actions.size(), 12);
     QVERIFY(actions.at(4)->isSeparator());
+    QVERIFY(actions.at(10)->isSeparator());
+    QCOMPARE(actions.at(11), modes.restoreClipboardItem());
     QCOMPARE(modes.items().size(), 9);
     const QList<QPair<QString, QString>> expected = {
         {"Sub1", "発音記号 リッチテキスト"},
