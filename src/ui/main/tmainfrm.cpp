@@ -213,6 +213,7 @@ void TMainFrm::CreateCommands()
     connect(IMEChange, &QAction::triggered, this, &TMainFrm::IMEChangeExecute);
     connect(LatCombine, &QAction::triggered, this, &TMainFrm::LatCombineExecute);
     connect(LineMode, &QAction::triggered, this, &TMainFrm::LineModeExecute);
+    connect(WBEditor, &QAction::triggered, this, &TMainFrm::WBEditorExecute);
     connect(LatDivide, &QAction::triggered, this, &TMainFrm::LatDivideExecute);
 
     FileOpen = newCommand("FileOpen", QStringLiteral("開く"));

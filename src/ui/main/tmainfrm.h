@@ -227,6 +227,9 @@ public Q_SLOTS:
     void CheckBox3Click();
     // LineMode: the line window in place of this one, until it closes.
     void LineModeExecute();
+    // WBEditor: the open book in the grid editor; after "保存" the folder is scanned
+    // again and the book reloaded.
+    void WBEditorExecute();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
