@@ -30,6 +30,7 @@
 #include "taboutfrm.h"
 #include "tableeditors.h"
 #include "teditorfrm.h"
+#include "tsearchpage.h"
 #include "tjpimefrm.h"
 #include "tlinefrm.h"
 #include "toptionfrm.h"
@@ -375,6 +376,7 @@ void TMainFrm::ComboBox3Change()
     if (index < 0 || index >= Languages().size())
         return;
     m_wordBooks->ChangeLanguage(index);
+    SearchPage->setLanguageName(m_wordBooks->wordListModel()->languageName());
 }
 
 void TMainFrm::SetWordBookFolder(const QString &path)
