@@ -68,6 +68,9 @@ TSearchPage::TSearchPage(const SearchPageContext &context, QWidget *parent)
     DicCheckBox->setObjectName(QStringLiteral("DicCheckBox"));
     FuzzyCheckBox = new QCheckBox(QStringLiteral("あいまい"), SeaPanel);
     FuzzyCheckBox->setObjectName(QStringLiteral("FuzzyCheckBox"));
+    QFont smaller = panelFont;
+    smaller.setPointSize(10);
+    FuzzyCheckBox->setFont(smaller);
     FuzzyCheckBox->setToolTip(QStringLiteral("大文字・小文字とアクセントを区別せずに検索します"));
     ClearBtn = new QPushButton(QStringLiteral("Clear"), SeaPanel);
     ClearBtn->setObjectName(QStringLiteral("ClearBtn"));
@@ -144,10 +147,12 @@ void TSearchPage::layoutPanel()
     DicCheckBox->setGeometry(w - 4 - 50 - 30, 4, 80, 20);
     ClearBtn->setGeometry(w - 4 - 50 - 30, 26, 80, 20);
     SeaBtn->setGeometry(DicCheckBox->x() - 4 - 50, 4, 50, 42);
-    FuzzyCheckBox->adjustSize();
-    FuzzyCheckBox->move(SeaBtn->x() - 4 - FuzzyCheckBox->width(), 14);
+    // The query keeps its row; "あいまい" sits under it, as the panel has no room beside.
     const int left = SeaComboBox->geometry().right() + 5;
-    SeaEdit->setGeometry(left, 8, qMax(150, FuzzyCheckBox->x() - 4 - left), 32);
+    const int width = qMax(150, SeaBtn->x() - 4 - left);
+    SeaEdit->setGeometry(left, 2, width, 27);
+    FuzzyCheckBox->adjustSize();
+    FuzzyCheckBox->setGeometry(left, 30, width, 18);
 }
 
 void TSearchPage::FitColumns()
