@@ -16,7 +16,7 @@ EditorGridModel::EditorGridModel(QObject *parent) : QAbstractTableModel(parent)
 
 int EditorGridModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(m_rows.size());
+    return parent.isValid() ? 0 : int(m_rows.size()) + m_blankRows;
 }
 
 int EditorGridModel::columnCount(const QModelIndex &parent) const
@@ -35,7 +35,7 @@ QVariant EditorGridModel::data(const QModelIndex &index, int role) const
     case 1:
         return m_numbered ? QString::number(row + 1) : QString();
     default:
-        return m_rows[row][index.column() - FirstField];
+        return cell(row, index.column() - FirstField);
     }
 }
 
@@ -45,8 +45,13 @@ bool EditorGridModel::setData(const QModelIndex &index, const QVariant &value, i
         return false;
     const int field = index.column() - FirstField;
     const QString stored = StoredCellText(value.toString());
-    if (m_rows[index.row()][field] == stored)
+    if (cell(index.row(), field) == stored)
         return true;
+    // A blank row typed into becomes a held row, with the blank ones above it.
+    while (m_rows.size() <= index.row()) {
+        m_rows.append(EditorRow());
+        --m_blankRows;
+    }
     m_rows[index.row()][field] = stored;
     Q_EMIT dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
     Q_EMIT cellEdited(index.row(), field);
@@ -74,12 +79,11 @@ QVariant EditorGridModel::headerData(int section, Qt::Orientation orientation, i
     return {};
 }
 
-void EditorGridModel::setRows(const QList<EditorRow> &rows, int rowCount, bool numbered)
+void EditorGridModel::setRows(QList<EditorRow> rows, int rowCount, bool numbered)
 {
     beginResetModel();
-    m_rows = rows;
-    while (m_rows.size() < rowCount)
-        m_rows.append(EditorRow());
+    m_rows = std::move(rows);
+    m_blankRows = qMax(0, rowCount - int(m_rows.size()));
     m_numbered = numbered;
     m_current = -1;
     endResetModel();
@@ -102,7 +106,7 @@ void EditorGridModel::setNumbered(bool on)
     if (m_numbered == on)
         return;
     m_numbered = on;
-    if (!m_rows.isEmpty())
+    if (rowCount() > 0)
         Q_EMIT dataChanged(index(0, 1), index(rowCount() - 1, 1), {Qt::DisplayRole});
 }
 
@@ -121,8 +125,7 @@ void EditorGridModel::appendBlankRows(int count)
     if (count <= 0)
         return;
     beginInsertRows(QModelIndex(), rowCount(), rowCount() + count - 1);
-    for (int i = 0; i < count; ++i)
-        m_rows.append(EditorRow());
+    m_blankRows += count;
     endInsertRows();
 }
 
@@ -130,7 +133,10 @@ void EditorGridModel::insertBlankRow(int row)
 {
     row = qBound(0, row, rowCount());
     beginInsertRows(QModelIndex(), row, row);
-    m_rows.insert(row, EditorRow());
+    if (row < m_rows.size())
+        m_rows.insert(row, EditorRow());
+    else
+        ++m_blankRows;
     endInsertRows();
     if (m_current >= row)
         ++m_current;
@@ -143,7 +149,10 @@ void EditorGridModel::removeRowKeepingCount(int row)
     if (row < 0 || row >= rowCount())
         return;
     beginRemoveRows(QModelIndex(), row, row);
-    m_rows.removeAt(row);
+    if (row < m_rows.size())
+        m_rows.removeAt(row);
+    else
+        --m_blankRows;
     endRemoveRows();
     appendBlankRows(1);
     Q_EMIT dataChanged(index(row, 0), index(rowCount() - 1, 1), {Qt::DisplayRole});

@@ -28,10 +28,14 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
 
-    // The rows at once; rowCount is at least the size of rows.
-    void setRows(const QList<EditorRow> &rows, int rowCount, bool numbered);
+    // The rows at once, blank rows added up to rowCount.
+    void setRows(QList<EditorRow> rows, int rowCount, bool numbered);
+    // The rows up to the last one ever filled; the blank rows after them are not held.
     const QList<EditorRow> &rows() const { return m_rows; }
-    QString cell(int row, int field) const { return m_rows.value(row)[field]; }
+    QString cell(int row, int field) const
+    {
+        return row >= 0 && row < m_rows.size() ? m_rows[row][field] : QString();
+    }
     void setCell(int row, int field, const QString &text);
 
     void setLanguageName(const QString &name);
@@ -52,6 +56,7 @@ Q_SIGNALS:
 
 private:
     QList<EditorRow> m_rows;
+    int m_blankRows = 0; // rows after m_rows, all blank
     QStringList m_captions;
     int m_current = -1;
     bool m_numbered = false;

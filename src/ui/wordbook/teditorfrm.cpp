@@ -286,11 +286,13 @@ EditorBookLoadResult TEditorFrm::Load()
         m_model->setRows({}, EmptyGridRows - 1, false);
         return loaded;
     }
-    m_loaded.rows = loaded.book.rows;
     m_loaded.keptLines = loaded.book.keptLines;
-    const int words = int(m_loaded.rows.size());
+    const int words = int(loaded.book.rows.size());
     const int rows = qMax(MinGridRows, words + 11);
-    m_model->setRows(m_loaded.rows, rows - 1, true);
+    m_model->setRows(std::move(loaded.book.rows), rows - 1, true);
+    // Shared with the grid until the first edit: a large book is not copied to open it.
+    m_loaded.rows = m_model->rows();
+    loaded.book.rows = m_loaded.rows;
     if (words > 0 && m_context.settings->LastVisibleFlg)
         StringGrid1->scrollTo(m_model->index(words - 1, 2), QAbstractItemView::PositionAtTop);
     return loaded;
