@@ -21,6 +21,7 @@
 
 #include "dialogs.h"
 #include "editorgridmodel.h"
+#include "editorgridview.h"
 #include "folders.h"
 #include "qtcolour.h"
 #include "toolwidgets.h"
@@ -63,7 +64,7 @@ TEditorFrm::TEditorFrm(const EditorContext &context, WindowRect &bounds, QWidget
     split->setChildrenCollapsible(false);
     GridTab = new QTabWidget(split);
     GridTab->setObjectName(QStringLiteral("GridTab"));
-    StringGrid1 = new QTableView(GridTab);
+    StringGrid1 = new EditorGridView(2, GridTab);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
     GridTab->addTab(StringGrid1, QStringLiteral("表編集エリア"));
     EditTab = new QTabWidget(split);
@@ -114,12 +115,16 @@ TEditorFrm::TEditorFrm(const EditorContext &context, WindowRect &bounds, QWidget
     for (int c = 0; c < EditorGridModel::ColumnCount; ++c)
         StringGrid1->setColumnWidth(c, startWidths[c]);
     StringGrid1->installEventFilter(this);
+    StringGrid1->fixedView()->setShowGrid(true);
     GridTab->installEventFilter(this);
-    connect(StringGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex &current) {
-                if (current.isValid() && current.row() != m_model->currentRow())
-                    ChooseRow(current.row());
-            });
+    // A click on the row just deleted is a row choice too, though the current cell stays.
+    const auto choose = [this](const QModelIndex &index) {
+        if (index.isValid() && index.row() != m_model->currentRow())
+            ChooseRow(index.row());
+    };
+    connect(StringGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this, choose);
+    connect(StringGrid1, &QAbstractItemView::pressed, this, choose);
+    connect(StringGrid1->fixedView(), &QAbstractItemView::pressed, this, choose);
     connect(m_model, &EditorGridModel::cellEdited, this,
             [this](int row, int field) { cellEdited(row, field); });
 
@@ -209,8 +214,15 @@ void TEditorFrm::buildMidPanel()
     QPalette silver = fields[0]->palette();
     silver.setColor(QPalette::Base, QColor(192, 192, 192));
     fields[0]->setPalette(silver);
+    // Disabled, before a row is chosen, every field shows the button face.
+    for (QLineEdit *field : fields) {
+        QPalette p = field->palette();
+        p.setColor(QPalette::Disabled, QPalette::Base, p.color(QPalette::Button));
+        field->setPalette(p);
+    }
     QPalette phonet = fields[2]->palette();
-    phonet.setColor(QPalette::Base, ToQColor(s.PhonetColor));
+    phonet.setColor(QPalette::Active, QPalette::Base, ToQColor(s.PhonetColor));
+    phonet.setColor(QPalette::Inactive, QPalette::Base, ToQColor(s.PhonetColor));
     fields[2]->setPalette(phonet);
 
     NoteLabel = new QLabel(QStringLiteral("※Tabsで項目移動、F9で次行"), MidPanel);
@@ -398,8 +410,10 @@ void TEditorFrm::EdInsertExecute()
     if (row < 0)
         return;
     // The row count grows by one; the current row becomes the blank one.
+    const int column = qMax(EditorGridModel::FirstField, StringGrid1->currentIndex().column());
     m_model->insertBlankRow(row);
     m_model->setCurrentRow(row);
+    StringGrid1->setCurrentIndex(m_model->index(row, column));
     m_filling = true;
     for (int i = 1; i < FieldCount; ++i)
         fields[i]->clear();

@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "editorbook.h"
+#include "editorgridview.h"
 #include "settings.h"
 #include "worddialogs.h"
 
@@ -84,7 +85,7 @@ public:
     EditorGridDelegate *gridDelegate() const { return m_delegate; }
     bool linked() const { return m_linked; }
 
-    QTableView *StringGrid1 = nullptr;
+    EditorGridView *StringGrid1 = nullptr;
     QTabWidget *GridTab = nullptr;
     QTabWidget *EditTab = nullptr;
     QFrame *MidPanel = nullptr;

@@ -136,8 +136,8 @@ TSearchPage::TSearchPage(const SearchPageContext &context, QWidget *parent)
 
 TSearchPage::~TSearchPage()
 {
-    if (m_detail)
-        m_detail->close();
+    // Gone with the page, without its close handler: the settings may be gone already.
+    delete m_detail.data();
 }
 
 void TSearchPage::layoutPanel()
