@@ -18,6 +18,7 @@
 #include "teditorfrm.h"
 #include "textfile.h"
 #include "tsearchpage.h"
+#include "wordbooksearch.h"
 
 namespace {
 
@@ -99,6 +100,18 @@ void BM_SearchEnterToList(benchmark::State &state)
     state.counters["hits"] = double(page.hitModel()->rowCount());
 }
 BENCHMARK(BM_SearchEnterToList)->Unit(benchmark::kMillisecond);
+
+// "あいまい": ICU's collation search over the same folder (no goal; for the record).
+void BM_SearchLoose(benchmark::State &state)
+{
+    for (auto _ : state) {
+        const WordBookSearchResult r =
+            SearchWordBooks(library().dir.path(), 0, QStringLiteral("WORD5X77"), true);
+        benchmark::DoNotOptimize(r.hits.size());
+        state.counters["hits"] = double(r.hits.size());
+    }
+}
+BENCHMARK(BM_SearchLoose)->Unit(benchmark::kMillisecond);
 
 void BM_RipgrepCountFloor(benchmark::State &state)
 {

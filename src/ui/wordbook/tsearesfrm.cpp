@@ -26,12 +26,14 @@ TSeaResFrm::TSeaResFrm(Settings &settings, WindowRect &place, const QString &lan
     TitleEdit = new QLineEdit(this);
     TitleEdit->setObjectName(QStringLiteral("TitleEdit"));
     TitleEdit->setGeometry(120, 10, 252, 26);
+    TitleEdit->setReadOnly(true);
     auto *noLabel = new QLabel(QStringLiteral("■No："), this);
     noLabel->move(380, 14);
     NoEdit = new QLineEdit(this);
     NoEdit->setObjectName(QStringLiteral("NoEdit"));
     NoEdit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     NoEdit->setGeometry(430, 10, 70, 26);
+    NoEdit->setReadOnly(true);
     auto *rule = new QFrame(this);
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Sunken);
@@ -51,6 +53,8 @@ TSeaResFrm::TSeaResFrm(Settings &settings, WindowRect &place, const QString &lan
         auto *field = new QLineEdit(this);
         field->setObjectName(QStringLiteral("Edit%1").arg(j + 1));
         field->setFont(fonts[j]);
+        // Read-only: nothing typed here would be stored, so nothing can be typed.
+        field->setReadOnly(true);
         field->setGeometry(120, j * 32 + 50, j == 5 ? 200 : 380, 28);
         fields[j] = field;
     }
