@@ -13,11 +13,11 @@ public:
     void setModel(QAbstractItemModel *model) override;
     void setItemDelegate(QAbstractItemDelegate *delegate);
     QTableView *fixedView() const { return m_fixed; }
+    void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
-    void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
 
 private:
     void updateFixedGeometry();
