@@ -177,6 +177,7 @@ void TSearchPage::Search()
     WordBookSearchResult result =
         SearchWordBooks(folder, field, query, FuzzyCheckBox->isChecked());
     m_model->setHits(std::move(result.hits));
+    FitColumns(); // the tab may have been hidden at its last resize
     if (m_model->noneRow())
         ListView3->setEnabled(false);
     if (m_context.showStatus && !result.unreadableFiles.isEmpty())
@@ -259,7 +260,7 @@ void TSearchPage::setLanguageName(const QString &name)
 
 bool TSearchPage::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::Resize) {
+    if (event->type() == QEvent::Resize || event->type() == QEvent::Show) {
         if (watched == SeaPanel)
             layoutPanel();
         else if (watched == ListView3)
