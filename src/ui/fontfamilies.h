@@ -1,4 +1,5 @@
-// The font lists of the selectors: installed families of a writing system.
+// The font lists of the selectors: installed families of a writing system, and the
+// families that stand in for the Windows names the settings keep.
 #pragma once
 
 #include <QFontDatabase>
@@ -9,3 +10,8 @@
 // (fontconfig draws it with a substitute), so current is offered rather than lost.
 QStringList ScalableFontFamilies(QFontDatabase::WritingSystem writingSystem,
                                  const QString &current);
+
+// Registers the stand-ins, used only where the named family is missing: fontconfig
+// alone draws "Segoe UI" with a font that sets the tilde of ɔ̃ under the letter, and
+// the Japanese names with one that has no Japanese. Call once, after QApplication.
+void RegisterFontSubstitutes();

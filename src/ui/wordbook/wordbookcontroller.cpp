@@ -37,6 +37,18 @@ const QString UnfoldCaption = QStringLiteral("←");
 
 } // namespace
 
+namespace {
+
+// The arrow on the column the list was last sorted by, +1 ascending; none for -1.
+void showSortArrow(QTableView *view, int column, int direction)
+{
+    QHeaderView *header = view->horizontalHeader();
+    header->setSortIndicator(column, direction > 0 ? Qt::AscendingOrder : Qt::DescendingOrder);
+    header->setSortIndicatorShown(column >= 0);
+}
+
+} // namespace
+
 WordBookController::WordBookController(const WordBookWidgets &widgets, Settings &settings,
                                        AppFolders &folders, Dialogs &dialogs, Shell *shell,
                                        WindowRect &playerPlace,
@@ -170,6 +182,7 @@ void WordBookController::ClickBookColumn(int column)
     if (!m_bookSort.clickColumn(rows, column))
         return;
     m_books->setRows(rows);
+    showSortArrow(w.ListView2, column, m_bookSort.directions[column]);
 }
 
 void WordBookController::SortBooksByGroup()
@@ -177,6 +190,7 @@ void WordBookController::SortBooksByGroup()
     QList<WordBookSummary> rows = m_books->rows();
     m_bookSort.sortByGroup(rows);
     m_books->setRows(rows);
+    showSortArrow(w.ListView2, BookGroupColumn, m_bookSort.directions[BookGroupColumn]);
     const int row = bookOpen() ? FindWordBookRow(rows, m_book.fileName) : -1;
     if (row >= 0)
         w.ListView2->selectRow(row);
@@ -353,6 +367,7 @@ void WordBookController::setListEnabled(bool on)
 void WordBookController::EmptyWordList()
 {
     m_words->clear();
+    showSortArrow(w.ListView1, -1, 1);
     setListEnabled(false);
 }
 
@@ -367,6 +382,7 @@ bool WordBookController::LoadBook(const QString &fileName)
         return false;
     case WordBookStatus::NotWordBook:
         m_words->clear();
+        showSortArrow(w.ListView1, -1, 1);
         setListEnabled(true);
         return false;
     case WordBookStatus::Loaded:
@@ -374,6 +390,8 @@ bool WordBookController::LoadBook(const QString &fileName)
     }
     m_book = loaded.book;
     m_words->setWords(m_book.words);
+    // A book is shown in its file's order until a header click sorts it.
+    showSortArrow(w.ListView1, -1, 1);
     m_book.words.clear(); // the rows hold the words from now on
     setListEnabled(true);
     if (m_words->rowCount() > 0 && m_settings.LastVisibleFlg)
@@ -451,8 +469,10 @@ void WordBookController::ClickWordColumn(int column)
     if (!m_dialogs.confirm(SortConfirmationText(caption)))
         return;
     QList<WordListRow> rows = m_words->rows();
-    if (m_wordSort.sortByColumn(rows, column, m_settings.EiwaFlg))
+    if (m_wordSort.sortByColumn(rows, column, m_settings.EiwaFlg)) {
         m_words->setRows(rows);
+        showSortArrow(w.ListView1, column, m_wordSort.directions[column]);
+    }
 }
 
 void WordBookController::WordDoubleClicked()

@@ -167,10 +167,18 @@ void tst_WordBookController::scanListsBooks()
     QCOMPARE(titles, (QStringList{"a", "B", "C"}));
     QCOMPARE(rows[0].count, 3);
     QCOMPARE(rows[1].count, 0);
+    // The header shows which column sorts and which way.
+    QHeaderView *header = w.ListView2->horizontalHeader();
     m_controller->ClickBookColumn(0);
     QCOMPARE(m_controller->bookListModel()->rows().first().title, QString("C"));
+    QVERIFY(header->isSortIndicatorShown());
+    QCOMPARE(header->sortIndicatorSection(), 0);
+    QCOMPARE(header->sortIndicatorOrder(), Qt::DescendingOrder);
     m_controller->ClickBookColumn(0);
     QCOMPARE(m_controller->bookListModel()->rows().first().title, QString("a"));
+    QCOMPARE(header->sortIndicatorOrder(), Qt::AscendingOrder);
+    m_controller->SortBooksByGroup();
+    QCOMPARE(header->sortIndicatorSection(), int(BookGroupColumn));
 }
 
 void tst_WordBookController::openingEnablesCommandsAndFolds()
@@ -270,7 +278,12 @@ void tst_WordBookController::sortAsksAndRenumbers()
              QString("項目「欧　文」でソートします。ソートをすると順番は元に戻りませんがソートをしますか？"));
     auto *model = m_controller->wordListModel();
     QCOMPARE(model->index(0, 0).data().toString(), QString("go"));
+    QHeaderView *header = w.ListView1->horizontalHeader();
+    QVERIFY(!header->isSortIndicatorShown()); // refused: no arrow
     m_controller->ClickWordColumn(0); // yes: descending first
+    QVERIFY(header->isSortIndicatorShown());
+    QCOMPARE(header->sortIndicatorSection(), 0);
+    QCOMPARE(header->sortIndicatorOrder(), Qt::DescendingOrder);
     QCOMPARE(model->index(0, 0).data().toString(), QString("go"));
     QCOMPARE(model->index(1, 0).data().toString(), QString("Banana"));
     QCOMPARE(model->index(2, 0).data().toString(), QString("apple"));
@@ -278,6 +291,8 @@ void tst_WordBookController::sortAsksAndRenumbers()
     const int asked = m_dialogs.shown.size();
     m_controller->ClickWordColumn(1); // "No" does nothing
     QCOMPARE(m_dialogs.shown.size(), asked);
+    open("small.utx"); // in the file's order again
+    QVERIFY(!header->isSortIndicatorShown());
 }
 
 void tst_WordBookController::doubleClickCopiesAndPlays()
