@@ -33,6 +33,7 @@
 #include "inputcontroller.h"
 #include "qtcolour.h"
 #include "tableeditors.h"
+#include "tsearchpage.h"
 #include "tconvertfrm.h"
 #include "transfercontroller.h"
 #include "tshape.h"
@@ -215,6 +216,7 @@ void TMainFrm::CreateCommands()
     connect(IMEChange, &QAction::triggered, this, &TMainFrm::IMEChangeExecute);
     connect(LatCombine, &QAction::triggered, this, &TMainFrm::LatCombineExecute);
     connect(LineMode, &QAction::triggered, this, &TMainFrm::LineModeExecute);
+    connect(WBEditor, &QAction::triggered, this, &TMainFrm::WBEditorExecute);
     connect(LatDivide, &QAction::triggered, this, &TMainFrm::LatDivideExecute);
 
     FileOpen = newCommand("FileOpen", QStringLiteral("開く"));
@@ -863,7 +865,26 @@ void TMainFrm::BuildPhoneticPage()
     Input->AttachPhoneticKeyboard(PhonetPage);
 }
 
-void TMainFrm::BuildSearchPage() {}
+void TMainFrm::BuildSearchPage()
+{
+    SearchPageContext context;
+    context.settings = &m_settings;
+    context.folders = &m_folders;
+    context.inputMethod = m_platform.inputMethod;
+    context.Memo1 = Memo1;
+    context.Edit1 = Edit1;
+    context.detailPlace = &m_windowPlaces[SeaResFrmPlace];
+    context.showStatus = [this](const QString &text) { StatusBar1->showMessage(text, 20000); };
+    context.attachTriggerField = [this](QWidget *field, std::function<FieldState()> state,
+                                        std::function<void(TypingAction)> enter) {
+        Input->AttachField(field, TriggerField::SearchField, std::move(state), std::move(enter));
+    };
+    SearchPage = new TSearchPage(context, TabSheet2);
+    auto *layout = new QVBoxLayout(TabSheet2);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(SearchPage);
+    connect(DispSeaView, &QAction::triggered, SearchPage, &TSearchPage::DispSeaView);
+}
 
 void TMainFrm::BuildSymbolPalettePage()
 {
@@ -986,6 +1007,7 @@ void TMainFrm::ApplySettings()
     ListView1->verticalHeader()->setDefaultSectionSize(qMax(1, m_settings.ImLi1Height));
     ListView1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_wordBooks->setLanguageName(m_settings.SelectLang);
+    SearchPage->setLanguageName(m_settings.SelectLang);
     m_wordBooks->ApplyDirection();
     m_wordBooks->FitListFonts();
     const int widths[7] = {m_settings.LV1Col1Width, m_settings.LV1Col2Width,

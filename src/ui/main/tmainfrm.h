@@ -30,6 +30,7 @@ class QTableView;
 class QTimer;
 class QToolButton;
 class TShape;
+class TSearchPage;
 class TSymbolPalette;
 class TransferController;
 class WordBookController;
@@ -132,6 +133,7 @@ public:
     QWidget *AccentPage = nullptr; // "ACボタン"
     QWidget *PhonetPage = nullptr; // "発音記号"
     QWidget *TabSheet2 = nullptr;  // "単語帳検索"
+    TSearchPage *SearchPage = nullptr; // the search on TabSheet2
     QTabWidget *PageControl1 = nullptr;
     QWidget *WordListPage = nullptr; // "単語リスト"
     QWidget *PalettePage = nullptr;  // "記号奥の手"
@@ -227,6 +229,9 @@ public Q_SLOTS:
     void CheckBox3Click();
     // LineMode: the line window in place of this one, until it closes.
     void LineModeExecute();
+    // WBEditor: the open book in the grid editor; after "保存" the folder is scanned
+    // again and the book reloaded.
+    void WBEditorExecute();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -28,6 +28,9 @@
 #include "inputmethod.h"
 #include "shell.h"
 #include "taboutfrm.h"
+#include "tableeditors.h"
+#include "teditorfrm.h"
+#include "tsearchpage.h"
 #include "tjpimefrm.h"
 #include "tlinefrm.h"
 #include "toptionfrm.h"
@@ -36,6 +39,9 @@
 #include "transfercontroller.h"
 
 #include "wordbookcontroller.h"
+#include "wordcommandcontroller.h"
+#include "wordlistmodel.h"
+#include "inputcontroller.h"
 
 #include <QTableView>
 
@@ -370,6 +376,7 @@ void TMainFrm::ComboBox3Change()
     if (index < 0 || index >= Languages().size())
         return;
     m_wordBooks->ChangeLanguage(index);
+    SearchPage->setLanguageName(m_wordBooks->wordListModel()->languageName());
 }
 
 void TMainFrm::SetWordBookFolder(const QString &path)
@@ -462,4 +469,44 @@ void TMainFrm::IMEChangeExecute()
 {
     TJpImeFrm dialog(m_settings, m_platform.inputMethod, *m_platform.dialogs, this);
     dialog.exec();
+}
+
+// ---- Word-book editor -------------------------------------------------------------------
+
+void TMainFrm::WBEditorExecute()
+{
+    if (!m_wordBooks->bookOpen())
+        return;
+    const WordBook &book = m_wordBooks->openBook();
+    EditorContext context;
+    context.settings = &m_settings;
+    context.folders = &m_folders;
+    context.dialogs = m_platform.dialogs;
+    context.playback = m_wordBooks->playback();
+    context.languageName = m_wordBooks->wordListModel()->languageName();
+    context.fileName = book.fileName;
+    context.title = book.title;
+    context.group = book.group;
+    context.voiceFolder = book.voiceFolder;
+    context.attachTriggerField = [this](QWidget *field, TriggerField kind) {
+        if (Input)
+            Input->AttachField(field, kind);
+    };
+    context.chooseColour = [this](const QString &code) {
+        return WordCommands->ChangeColorForEditor(code);
+    };
+    TEditorFrm editor(context, m_windowPlaces[EditorFrmPlace], this);
+    const EditorBookLoadResult loaded = editor.Load();
+    if (loaded.status == WordBookStatus::ReadFailed) {
+        // Never offer to save over a file the editor could not show.
+        m_platform.dialogs->warning(loaded.errorMessage);
+        return;
+    }
+    SelectJapaneseLayout();
+    if (editor.exec() != QDialog::Accepted)
+        return;
+    const QString fileName = context.fileName;
+    m_wordBooks->ScanWordBookFolder();
+    m_wordBooks->LoadBook(fileName);
+    m_wordBooks->SortBooksByGroup();
 }
