@@ -4,8 +4,15 @@
 #include <QFontDatabase>
 #include <QStringList>
 
-// Smoothly scalable families of the writing system, without names beginning with "@"
-// or "$", sorted. A stored name this desktop lacks is still the user's choice
-// (fontconfig draws it with a substitute), so current is offered rather than lost.
+// Smoothly scalable families of the writing system that draw Latin letters, each once by
+// its plain name (no " [foundry]"), without names beginning with "@" or "$", sorted.
+// A stored name this desktop lacks is still the user's choice (fontconfig draws it with
+// a substitute), so each of current is offered rather than lost.
 QStringList ScalableFontFamilies(QFontDatabase::WritingSystem writingSystem,
-                                 const QString &current);
+                                 const QStringList &current);
+
+class QWidget;
+
+// A typed font size brought within what the widget's screen can show (1 point at least);
+// 0 when the text is no number.
+int ScreenFontPoints(const QWidget *widget, const QString &typed);
