@@ -114,8 +114,19 @@ QString ColourToSettingText(quint32 colour);
 // A standard name (any letter case) or a number, "$" marking hexadecimal. False when
 // the text is neither, or the number is no colour.
 bool ColourFromSettingText(QStringView text, quint32 *colour);
+// A font family without the " [foundry]" suffix that QFontDatabase adds to tell apart
+// families of the same name.
+QString PlainFontFamily(const QString &name);
 // A signed 32-bit number, decimal or "$" hexadecimal.
 bool ParseSettingInt(QStringView text, int *value);
+
+// The largest font size, in points, whose line still fits a quarter of a screen of that
+// height in pixels at that resolution.
+int LargestFontPoints(int screenHeight, double dotsPerInch);
+// Brings the window, panel, column and font sizes within what a screen of that size can
+// show, whatever the settings file said, so they are also never saved out of range.
+void ClampSettingsToScreen(Settings &settings, int screenWidth, int screenHeight,
+                           double dotsPerInch);
 
 // Applies the lines of a settings file to a record holding the start values.
 void LoadSettings(const QStringList &lines, Settings &settings);

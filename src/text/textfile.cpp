@@ -8,6 +8,7 @@
 #include <QSysInfo>
 #include <QtEndian>
 
+#include <cerrno>
 #include <cstring>
 
 namespace {
@@ -161,14 +162,43 @@ QByteArray EncodeUnicodeLines(const QStringList &lines)
     return out;
 }
 
+QString SystemErrorText(const QString &systemText)
+{
+    struct Reason
+    {
+        int code;
+        const char *qtText; // Qt's own text for the code, which ignores the locale
+        const char16_t *japanese;
+    };
+    static const Reason reasons[] = {
+        {EACCES, "Permission denied", u"アクセスが許可されていません。"},
+        {EPERM, nullptr, u"アクセスが許可されていません。"},
+        {ENOSPC, "No space left on device", u"ディスクの空き容量が足りません。"},
+        {EDQUOT, nullptr, u"ディスクの使用量の上限を超えました。"},
+        {ENOENT, "No such file or directory", u"ファイルまたはフォルダがありません。"},
+        {ENOTDIR, nullptr, u"フォルダがありません。"},
+        {EROFS, nullptr, u"読み取り専用のファイルシステムです。"},
+    };
+    for (const Reason &r : reasons) {
+        const QString system = QString::fromLocal8Bit(std::strerror(r.code));
+        if (systemText.contains(system, Qt::CaseInsensitive) ||
+            (r.qtText && systemText.contains(QLatin1String(r.qtText), Qt::CaseInsensitive)))
+            return QString::fromUtf16(r.japanese) + QStringLiteral("（") + systemText +
+                   QStringLiteral("）");
+    }
+    return systemText;
+}
+
 QString ReadFailureMessage(const QString &path, const QString &reason)
 {
-    return QStringLiteral("ファイル「%1」を読み込めませんでした。\n%2").arg(nativePath(path), reason);
+    return QStringLiteral("ファイル「%1」を読み込めませんでした。\n%2")
+        .arg(nativePath(path), SystemErrorText(reason));
 }
 
 QString WriteFailureMessage(const QString &path, const QString &reason)
 {
-    return QStringLiteral("ファイル「%1」に書き込めませんでした。\n%2").arg(nativePath(path), reason);
+    return QStringLiteral("ファイル「%1」に書き込めませんでした。\n%2")
+        .arg(nativePath(path), SystemErrorText(reason));
 }
 
 bool ReadFileBytes(const QString &path, QByteArray *bytes, QString *errorMessage)

@@ -77,5 +77,8 @@ WriteResult WriteFileBytes(const QString &path, QByteArrayView bytes);
 WriteResult WriteAnsiFile(const QString &path, const QStringList &lines);
 WriteResult WriteUnicodeFile(const QString &path, const QStringList &lines);
 
+// The system's text of a failed file operation, after the Japanese reason for the
+// common cases (no permission, disk full, missing file or folder, read-only file system).
+QString SystemErrorText(const QString &systemText);
 QString ReadFailureMessage(const QString &path, const QString &reason);
 QString WriteFailureMessage(const QString &path, const QString &reason);

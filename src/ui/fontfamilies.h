@@ -5,9 +5,10 @@
 #include <QFontDatabase>
 #include <QStringList>
 
-// Smoothly scalable families of the writing system, without names beginning with "@"
-// or "$", sorted. A stored name this desktop lacks is still the user's choice
-// (fontconfig draws it with a substitute), so current is offered rather than lost.
+// Smoothly scalable families of the writing system that draw Latin letters, each once by
+// its plain name (no " [foundry]"), without names beginning with "@" or "$", sorted.
+// A stored name this desktop lacks is still the user's choice (fontconfig draws it with
+// a substitute), so each of current is offered rather than lost.
 QStringList ScalableFontFamilies(QFontDatabase::WritingSystem writingSystem,
                                  const QString &current);
 
@@ -15,3 +16,10 @@ QStringList ScalableFontFamilies(QFontDatabase::WritingSystem writingSystem,
 // alone draws "Segoe UI" with a font that sets the tilde of ɔ̃ under the letter, and
 // the Japanese names with one that has no Japanese. Call once, after QApplication.
 void RegisterFontSubstitutes();
+                                 const QStringList &current);
+
+class QWidget;
+
+// A typed font size brought within what the widget's screen can show (1 point at least);
+// 0 when the text is no number.
+int ScreenFontPoints(const QWidget *widget, const QString &typed);

@@ -19,6 +19,7 @@
 #include "tphonetickeyboard.h"
 #include "ttriggerkeyboard.h"
 #include "windowsystem.h"
+#include "tdocumentfrm.h"
 
 namespace {
 
@@ -287,9 +288,8 @@ void InputController::OpenCandidateList(InputChannel channel)
     const QString file = channel == InputChannel::Letter
                              ? QString::fromUtf16(LetterCandidateFile)
                              : m_settings.PhCandFile;
-    const QString path = CandidateListPath(m_folders.TableFolder, file);
-    if (QFileInfo(path).isFile() && m_platform.shell)
-        m_platform.shell->openFile(path);
+    OpenDocument(m_platform.shell, m_platform.dialogs, m_window,
+                 CandidateListPath(m_folders.TableFolder, file), DocumentFallback::Window);
 }
 
 void InputController::SetLetterOneInput(bool on)

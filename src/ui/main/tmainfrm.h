@@ -36,6 +36,12 @@ class TransferController;
 class WordBookController;
 class WordCommandController;
 
+class QFontMetrics;
+
+// The text a status panel shows in room pixels: whole when it fits, else shortened in the
+// middle, of a 「title」 the title alone.
+QString FitStatusText(const QString &text, const QFontMetrics &metrics, int room);
+
 class TMainFrm : public QMainWindow
 {
     Q_OBJECT
@@ -237,6 +243,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void FormCreate();
@@ -256,6 +263,8 @@ private:
     void BuildSymbolPalettePage();
     void FillWordBookList();
     void ApplySettings();
+    void ClampToScreen();
+    void KeepStretchingAreaVisible();
 
     void ReleaseTables();
 

@@ -42,6 +42,8 @@
 #include "wordcommandcontroller.h"
 #include "wordlistmodel.h"
 #include "inputcontroller.h"
+#include "fontfamilies.h"
+#include "tdocumentfrm.h"
 
 #include <QTableView>
 
@@ -361,10 +363,10 @@ void TMainFrm::ComboBox1Change()
 
 void TMainFrm::ComboBox2Change()
 {
-    bool ok = false;
-    const int size = ComboBox2->currentText().trimmed().toInt(&ok);
-    // Not a number, or no size a font can have: the pad keeps its size.
-    if (!ok || size < 1 || size > 999)
+    // Not a number, or no size a font can have: the pad keeps its size; a size beyond
+    // the screen is the largest it shows.
+    const int size = ScreenFontPoints(this, ComboBox2->currentText());
+    if (size == 0)
         return;
     m_settings.UsrMainFontSize = size;
     ApplyPadFont();
@@ -435,10 +437,9 @@ void TMainFrm::CodeCheckerExecute()
 
 void TMainFrm::ShowHelp()
 {
-    const QString path = m_folders.ProgramFolder + QStringLiteral("/Help/VelmorHelp.html");
-    if (!m_platform.shell || !QFileInfo(path).isFile())
-        return;
-    m_platform.shell->openFile(path);
+    OpenDocument(m_platform.shell, m_platform.dialogs, this,
+                 m_folders.ProgramFolder + QStringLiteral("/Help/VelmorHelp.html"),
+                 DocumentFallback::Window);
 }
 
 void TMainFrm::ShowAbout()

@@ -25,6 +25,7 @@
 #include "wordbookdialogs.h"
 #include "wordbooklistmodel.h"
 #include "wordlistmodel.h"
+#include "tdocumentfrm.h"
 
 namespace {
 
@@ -63,7 +64,8 @@ WordBookController::WordBookController(const WordBookWidgets &widgets, Settings 
     w.ListView2->setModel(m_books);
     w.ListView2->setSortingEnabled(false);
     w.ListView2->setWordWrap(false);
-    w.ListView2->setTextElideMode(Qt::ElideRight);
+    // Titles of one language often share their start ("フランス語の…"): the middle goes.
+    w.ListView2->setTextElideMode(Qt::ElideMiddle);
     w.ListView2->installEventFilter(this);
     w.ListView1->setWordWrap(false);
     w.ListView1->setModel(m_words);
@@ -82,6 +84,8 @@ WordBookController::WordBookController(const WordBookWidgets &widgets, Settings 
     connect(w.ListView1->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { UpdateSelectionCommands(); });
     connect(m_words, &QAbstractItemModel::modelReset, this, [this] { UpdateSelectionCommands(); });
+    connect(m_words, &QAbstractItemModel::modelReset, this, [this] { FitNumberColumn(); });
+    connect(m_words, &QAbstractItemModel::rowsInserted, this, [this] { FitNumberColumn(); });
 
     connect(w.CreateWB, &QAction::triggered, this, [this] { CreateWBExecute(); });
     connect(w.ChangeProp, &QAction::triggered, this, [this] { ChangePropExecute(); });
@@ -139,6 +143,17 @@ void WordBookController::FitBookListColumns()
     w.ListView2->setColumnWidth(1, share);
     w.ListView2->setColumnWidth(2, 90);
     w.ListView2->setColumnWidth(3, 56);
+}
+
+void WordBookController::FitNumberColumn()
+{
+    // Widened to the book's largest number, never narrowed below the user's width: the
+    // delegate leaves 8 pixels beside the text.
+    const QFontMetrics metrics(m_delegate->look().fixedFont);
+    const int needed =
+        metrics.horizontalAdvance(QString::number(qMax(1, m_words->rowCount()))) + 12;
+    if (w.ListView1->columnWidth(NumberColumn) < needed)
+        w.ListView1->setColumnWidth(NumberColumn, needed);
 }
 
 // ---- Word-book list --------------------------------------------------------------------
@@ -457,6 +472,7 @@ ListFontSizes WordBookController::FitListFonts()
     look.phoneticBackground = ToQColor(m_settings.PhonetColor);
     look.foreignFirst = m_settings.EiwaFlg;
     m_delegate->setLook(look);
+    FitNumberColumn();
     w.ListView1->viewport()->update();
     return sizes;
 }
@@ -577,9 +593,8 @@ void WordBookController::RebuildFolderMenu()
     menu->addSeparator();
     menu->addAction(QStringLiteral("参照"), this, [this] { BrowseForFolder(); });
     menu->addAction(QStringLiteral("このメニューを編集する （最大10フォルダ）"), this, [this] {
-        const QString path = FolderListPath(m_folders.SysFolder);
-        if (m_shell && QFileInfo::exists(path))
-            m_shell->openFile(path);
+        OpenDocument(m_shell, &m_dialogs, m_dialogParent, FolderListPath(m_folders.SysFolder),
+                     DocumentFallback::MessageOnly);
     });
 }
 

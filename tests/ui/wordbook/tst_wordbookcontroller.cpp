@@ -44,6 +44,7 @@ private Q_SLOTS:
     void folderMenu();
     void deleteOpenBook();
     void propertiesRewriteTitleKeepWords();
+    void numberColumnFitsTheLargestNumber();
 
 private:
     void writeBook(const QString &folder, const QString &file, const QStringList &lines);
@@ -362,6 +363,11 @@ void tst_WordBookController::folderMenu()
     QCOMPARE(items[4]->text(), QString("このメニューを編集する （最大10フォルダ）"));
     items[4]->trigger();
     QCOMPARE(m_shell.opened, QStringList{m_folders.SysFolder + "/FolList.txt"});
+    // A desktop without an editor for it: the message names the file.
+    m_shell.hasViewer = false;
+    items[4]->trigger();
+    QVERIFY(m_dialogs.texts().constLast().contains(
+        QDir::toNativeSeparators(m_folders.SysFolder + "/FolList.txt")));
 
     const QString chosen = m_folders.documentsFolder("GermanA");
     m_dialogs.fileAnswers.enqueue(chosen);
@@ -389,6 +395,24 @@ void tst_WordBookController::propertiesRewriteTitleKeepWords()
     QVERIFY(m_controller->LoadBook("small.utx"));
     QCOMPARE(m_controller->openBook().title, QString("Small"));
     QCOMPARE(m_controller->wordListModel()->rowCount(), 3);
+}
+
+void tst_WordBookController::numberColumnFitsTheLargestNumber()
+{
+    QStringList lines{"Big", "名詞", ""};
+    for (int i = 0; i < 12345; ++i)
+        lines.append(QStringLiteral("\"w%1\",\"\",\"\",\"語\",\"\",\"\",\"\"").arg(i));
+    writeBook(m_folders.WordBookFolder, "big.utx", lines);
+    m_controller->ScanWordBookFolder();
+    w.ListView1->setColumnWidth(NumberColumn, 50);
+    open("big.utx");
+    const QFontMetrics metrics(m_controller->delegate()->look().fixedFont);
+    // The delegate keeps 8 pixels beside the text.
+    QVERIFY(w.ListView1->columnWidth(NumberColumn) - 8 >= metrics.horizontalAdvance("12345"));
+    // A wider column the user chose stays.
+    w.ListView1->setColumnWidth(NumberColumn, 300);
+    open("small.utx");
+    QCOMPARE(w.ListView1->columnWidth(NumberColumn), 300);
 }
 
 QTEST_MAIN(tst_WordBookController)
