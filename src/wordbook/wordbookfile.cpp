@@ -78,22 +78,80 @@ QString WordLine(const WordEntry &word)
     return line;
 }
 
+namespace {
+
+// Fields 1 to 5 hold "#$0D" for a line break and "#$22" for a quote; the voice file and
+// the colour can hold only the quote, which is escaped on every save.
+QString unescapedField(QStringView stored, bool lineBreaks)
+{
+    QString out = stored.toString();
+    if (lineBreaks)
+        out.replace(kCrCode, QStringLiteral("\r\n"));
+    out.replace(kQuoteCode, QStringLiteral("\""));
+    return out;
+}
+
+bool hasEscapeCode(QStringView field)
+{
+    for (qsizetype i = 0; i + 1 < field.size(); ++i) {
+        if (field[i] == u'#' && field[i + 1] == u'$')
+            return true;
+    }
+    return false;
+}
+
+// The loader's fields share the decoded file's memory where they read as stored, so a
+// book of many thousand words costs one allocation instead of seven per word.
+QString sharedField(QString &text, QStringView view)
+{
+    QString::DataPointer &d = text.data_ptr();
+    if (view.isEmpty() || !d.d_ptr())
+        return view.toString();
+    d.d_ptr()->ref();
+    return QString(QString::DataPointer(d.d_ptr(), const_cast<char16_t *>(view.utf16()),
+                                        view.size()));
+}
+
+// owner, when given, is the decoded text that line points into, and it belongs to the
+// loader alone: the character after each shared field (a quote, comma or line break,
+// already read) becomes the NUL that Qt expects after a string's last character.
+bool parseWordLine(QStringView line, QString *owner, WordEntry *word)
+{
+    CommaField fields[WordFieldCount];
+    int count = 0;
+    const bool unclosed = ForEachCommaField(line, CommaNul::IsText, [&](const CommaField &f) {
+        if (count < WordFieldCount)
+            fields[count] = f;
+        ++count;
+    });
+    if (count != WordFieldCount || unclosed)
+        return false;
+    QString *targets[WordFieldCount] = {&word->foreignWord, &word->phoneticSymbols,
+                                        &word->phoneticKana, &word->japanese,
+                                        &word->notes,       &word->voiceFile,
+                                        &word->textColour};
+    for (int i = 0; i < WordFieldCount; ++i) {
+        const CommaField &f = fields[i];
+        if (f.doubledQuotes) {
+            const QString text = CommaFieldText(f);
+            *targets[i] = unescapedField(text, i < 5);
+        } else if (hasEscapeCode(f.text)) {
+            *targets[i] = unescapedField(f.text, i < 5);
+        } else if (owner && !f.text.isEmpty()) {
+            *targets[i] = sharedField(*owner, f.text);
+            const_cast<char16_t *>(f.text.utf16())[f.text.size()] = 0;
+        } else {
+            *targets[i] = f.text.toString();
+        }
+    }
+    return true;
+}
+
+} // namespace
+
 bool ParseWordLine(QStringView line, WordEntry *word)
 {
-    bool unclosedQuote = false;
-    QStringList fields = SplitCommaText(line, &unclosedQuote);
-    if (fields.size() != WordFieldCount || unclosedQuote)
-        return false;
-    QString *targets[] = {&word->foreignWord, &word->phoneticSymbols, &word->phoneticKana,
-                          &word->japanese, &word->notes};
-    for (int i = 0; i < 5; ++i) {
-        unescapeInPlace(fields[i]);
-        *targets[i] = std::move(fields[i]);
-    }
-    // The voice file and the colour are taken exactly as stored.
-    word->voiceFile = std::move(fields[5]);
-    word->textColour = std::move(fields[6]);
-    return true;
+    return parseWordLine(line, nullptr, word);
 }
 
 QString HeaderLine(QStringView value)
@@ -131,7 +189,7 @@ QStringList WordBookLines(const WordBook &book)
 namespace {
 
 template <typename Lines>
-WordBook wordBookFromLines(const Lines &lines, const QString &fileName)
+WordBook wordBookFromLines(const Lines &lines, QString *owner, const QString &fileName)
 {
     WordBook book;
     book.fileName = fileName;
@@ -143,11 +201,11 @@ WordBook wordBookFromLines(const Lines &lines, const QString &fileName)
     book.voiceFolder = line(2);
     book.words.reserve(qMax<qsizetype>(0, lines.size() - WordBookHeaderLines));
     for (qsizetype i = WordBookHeaderLines; i < lines.size(); ++i) {
-        WordEntry word;
-        if (ParseWordLine(lines[i], &word))
-            book.words.append(std::move(word));
-        else
+        WordEntry &word = book.words.emplace_back();
+        if (!parseWordLine(lines[i], owner, &word)) {
+            book.words.removeLast();
             book.keptLines.append(QStringView(lines[i]).toString());
+        }
     }
     return book;
 }
@@ -156,7 +214,7 @@ WordBook wordBookFromLines(const Lines &lines, const QString &fileName)
 
 WordBook WordBookFromLines(const QStringList &lines, const QString &fileName)
 {
-    return wordBookFromLines(lines, fileName);
+    return wordBookFromLines(lines, nullptr, fileName);
 }
 
 QString WordBookPath(const QString &folder, const QString &fileName)
@@ -194,7 +252,7 @@ WordBookLoadResult LoadWordBook(const QString &folder, const QString &fileName)
     TextLines lines;
     result.status = readBookLines(WordBookPath(folder, fileName), &lines, &result.errorMessage);
     if (result.ok())
-        result.book = wordBookFromLines(lines.lines, fileName);
+        result.book = wordBookFromLines(lines.lines, &lines.text, fileName);
     return result;
 }
 
@@ -202,7 +260,40 @@ WriteResult SaveWordBook(const QString &folder, const WordBook &book)
 {
     if (book.fileName.isEmpty())
         return {};
-    return WriteUnicodeFile(WordBookPath(folder, book.fileName), WordBookLines(book));
+    // The file's text in one string: the same lines as WordBookLines, without a string
+    // per line on the way.
+    qsizetype size = 16 + book.title.size() + book.group.size() + book.voiceFolder.size();
+    for (const WordEntry &w : book.words)
+        size += WordFieldCount * 3 + 1 + w.foreignWord.size() + w.phoneticSymbols.size() +
+                w.phoneticKana.size() + w.japanese.size() + w.notes.size() + w.voiceFile.size() +
+                w.textColour.size();
+    for (const QString &kept : book.keptLines)
+        size += kept.size() + 2;
+    QString text;
+    text.reserve(size);
+    text.append(HeaderLine(book.title));
+    text.append(u"\r\n");
+    text.append(HeaderLine(book.group));
+    text.append(u"\r\n");
+    text.append(HeaderLine(book.voiceFolder));
+    text.append(u"\r\n");
+    for (const WordEntry &w : book.words) {
+        const QString *fields[WordFieldCount] = {&w.foreignWord, &w.phoneticSymbols,
+                                                 &w.phoneticKana, &w.japanese,
+                                                 &w.notes,       &w.voiceFile,
+                                                 &w.textColour};
+        for (int i = 0; i < WordFieldCount; ++i) {
+            text.append(i ? u",\"" : u"\"");
+            appendEscaped(text, *fields[i]);
+            text.append(u'"');
+        }
+        text.append(u"\r\n");
+    }
+    for (const QString &kept : book.keptLines) {
+        text.append(kept);
+        text.append(u"\r\n");
+    }
+    return WriteUnicodeText(WordBookPath(folder, book.fileName), text);
 }
 
 WordBookSummaryResult ReadWordBookSummary(const QString &folder, const QString &fileName)
