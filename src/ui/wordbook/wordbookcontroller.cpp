@@ -15,6 +15,8 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <utility>
+
 #include "dialogs.h"
 #include "groupselector.h"
 #include "imechoice.h"
@@ -358,7 +360,7 @@ void WordBookController::EmptyWordList()
 
 bool WordBookController::LoadBook(const QString &fileName)
 {
-    const WordBookLoadResult loaded = LoadWordBook(m_folders.WordBookFolder, fileName);
+    WordBookLoadResult loaded = LoadWordBook(m_folders.WordBookFolder, fileName);
     switch (loaded.status) {
     case WordBookStatus::Missing:
         return false;
@@ -372,9 +374,9 @@ bool WordBookController::LoadBook(const QString &fileName)
     case WordBookStatus::Loaded:
         break;
     }
-    m_book = loaded.book;
-    m_words->setWords(m_book.words);
-    m_book.words.clear(); // the rows hold the words from now on
+    m_book = std::move(loaded.book);
+    // The rows hold the words from now on.
+    m_words->setWords(std::exchange(m_book.words, {}));
     setListEnabled(true);
     if (m_words->rowCount() > 0 && m_settings.LastVisibleFlg)
         w.ListView1->scrollToBottom();
