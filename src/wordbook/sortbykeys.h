@@ -8,6 +8,7 @@
 #include <QStringView>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 template <typename Row>
@@ -41,9 +42,29 @@ void SortRowsByKeys(QList<Row> &rows, const QStringList &keys, int direction)
                          [&](const Entry &a, const Entry &b) { return less(b, a); });
     else
         std::stable_sort(order.begin(), order.end(), less);
-    QList<Row> sorted;
-    sorted.reserve(rows.size());
-    for (const Entry &e : order)
-        sorted.append(std::move(rows[e.index]));
-    rows = std::move(sorted);
+    if (!rows.isDetached()) {
+        // The caller's list shares its rows with another (the model's): copy each once
+        // into the new order rather than copying the whole list and then moving.
+        QList<Row> sorted;
+        sorted.reserve(rows.size());
+        for (const Entry &e : order)
+            sorted.append(std::as_const(rows)[e.index]);
+        rows = std::move(sorted);
+        return;
+    }
+    // Rows of this list alone are moved into their places, cycle by cycle.
+    std::vector<bool> placed(order.size());
+    for (qsizetype start = 0; start < qsizetype(order.size()); ++start) {
+        if (placed[start] || order[start].index == start)
+            continue;
+        Row held = std::move(rows[start]);
+        qsizetype to = start;
+        while (order[to].index != start) {
+            rows[to] = std::move(rows[order[to].index]);
+            placed[to] = true;
+            to = order[to].index;
+        }
+        rows[to] = std::move(held);
+        placed[to] = true;
+    }
 }

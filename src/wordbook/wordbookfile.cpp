@@ -3,6 +3,9 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+#include <array>
+
 #include "splitcommatext.h"
 
 namespace {
@@ -256,43 +259,83 @@ WordBookLoadResult LoadWordBook(const QString &folder, const QString &fileName)
     return result;
 }
 
+namespace {
+
+// The length of a field as EscapeField writes it.
+qsizetype escapedSize(QStringView field)
+{
+    qsizetype size = field.size();
+    for (const QChar c : field) {
+        const char16_t u = c.unicode();
+        size += (u == u'\r' || u == u'"') * 3 - (u == u'\n');
+    }
+    return size;
+}
+
+// EscapeField into memory sized by escapedSize; returns the end.
+char16_t *writeEscaped(char16_t *out, QStringView field)
+{
+    for (const QChar c : field) {
+        const char16_t u = c.unicode();
+        if (u == u'\r' || u == u'"') {
+            const QString &code = u == u'\r' ? kCrCode : kQuoteCode;
+            out = std::copy_n(reinterpret_cast<const char16_t *>(code.utf16()), 4, out);
+        } else if (u != u'\n') {
+            *out++ = u;
+        }
+    }
+    return out;
+}
+
+char16_t *writeText(char16_t *out, QStringView text)
+{
+    return std::copy_n(reinterpret_cast<const char16_t *>(text.utf16()), text.size(), out);
+}
+
+} // namespace
+
 WriteResult SaveWordBook(const QString &folder, const WordBook &book)
 {
     if (book.fileName.isEmpty())
         return {};
-    // The file's text in one string: the same lines as WordBookLines, without a string
-    // per line on the way.
-    qsizetype size = 16 + book.title.size() + book.group.size() + book.voiceFolder.size();
-    for (const WordEntry &w : book.words)
-        size += WordFieldCount * 3 + 1 + w.foreignWord.size() + w.phoneticSymbols.size() +
-                w.phoneticKana.size() + w.japanese.size() + w.notes.size() + w.voiceFile.size() +
-                w.textColour.size();
+    // The file's text in one string sized beforehand: the same lines as WordBookLines,
+    // without a string per line on the way.
+    const QString header[] = {HeaderLine(book.title), HeaderLine(book.group),
+                              HeaderLine(book.voiceFolder)};
+    const auto fieldsOf = [](const WordEntry &w) {
+        return std::array<const QString *, WordFieldCount>{
+            &w.foreignWord, &w.phoneticSymbols, &w.phoneticKana, &w.japanese,
+            &w.notes,       &w.voiceFile,       &w.textColour};
+    };
+    qsizetype size = 0;
+    for (const QString &line : header)
+        size += line.size() + 2;
+    for (const WordEntry &w : book.words) {
+        size += WordFieldCount * 3 + 1;
+        for (const QString *f : fieldsOf(w))
+            size += escapedSize(*f);
+    }
     for (const QString &kept : book.keptLines)
         size += kept.size() + 2;
-    QString text;
-    text.reserve(size);
-    text.append(HeaderLine(book.title));
-    text.append(u"\r\n");
-    text.append(HeaderLine(book.group));
-    text.append(u"\r\n");
-    text.append(HeaderLine(book.voiceFolder));
-    text.append(u"\r\n");
+    QString text(size, Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(text.data());
+    for (const QString &line : header)
+        out = writeText(writeText(out, line), u"\r\n");
     for (const WordEntry &w : book.words) {
-        const QString *fields[WordFieldCount] = {&w.foreignWord, &w.phoneticSymbols,
-                                                 &w.phoneticKana, &w.japanese,
-                                                 &w.notes,       &w.voiceFile,
-                                                 &w.textColour};
-        for (int i = 0; i < WordFieldCount; ++i) {
-            text.append(i ? u",\"" : u"\"");
-            appendEscaped(text, *fields[i]);
-            text.append(u'"');
+        bool first = true;
+        for (const QString *f : fieldsOf(w)) {
+            if (!first)
+                *out++ = u',';
+            first = false;
+            *out++ = u'"';
+            out = writeEscaped(out, *f);
+            *out++ = u'"';
         }
-        text.append(u"\r\n");
+        out = writeText(out, u"\r\n");
     }
-    for (const QString &kept : book.keptLines) {
-        text.append(kept);
-        text.append(u"\r\n");
-    }
+    for (const QString &kept : book.keptLines)
+        out = writeText(writeText(out, kept), u"\r\n");
+    Q_ASSERT(out == reinterpret_cast<const char16_t *>(text.constData()) + size);
     return WriteUnicodeText(WordBookPath(folder, book.fileName), text);
 }
 

@@ -454,7 +454,7 @@ void WordBookController::ClickWordColumn(int column)
         return;
     QList<WordListRow> rows = m_words->rows();
     if (m_wordSort.sortByColumn(rows, column, m_settings.EiwaFlg))
-        m_words->setRows(rows);
+        m_words->setRows(std::move(rows));
 }
 
 void WordBookController::WordDoubleClicked()
