@@ -114,11 +114,11 @@ void runStartup(benchmark::State &state, const QString &program,
         return;
     }
     QTemporaryDir home;
+    // Qt ignores a runtime folder others may read and falls back to a shared one, where
+    // another copy's lock would keep the program from starting.
     QDir().mkpath(home.filePath(QStringLiteral("run")));
-    // Qt takes a runtime folder open to others for no runtime folder and falls back to
-    // one shared by every program of the user, where another copy may hold the lock.
     QFile::setPermissions(home.filePath(QStringLiteral("run")),
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     const QProcessEnvironment env = environmentFor(home.path());
     // The first start copies the installed files; the measured starts are the usual ones.
     timeToFirstWindow(program, arguments, env);
