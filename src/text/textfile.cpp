@@ -339,3 +339,35 @@ WriteResult WriteUnicodeFile(const QString &path, const QStringList &lines)
 {
     return WriteFileBytes(path, EncodeUnicodeLines(lines));
 }
+
+WriteResult WriteUnicodeText(const QString &path, QStringView text)
+{
+    if (QSysInfo::ByteOrder == QSysInfo::LittleEndian && !text.isEmpty()) {
+        // The text's own memory is written as it is, behind the mark: a large word book
+        // is not copied once more.
+        QSaveFile file(path);
+        WriteResult result;
+        const auto fail = [&] {
+            result.errorMessage = WriteFailureMessage(path, file.errorString());
+            return result;
+        };
+        if (!file.open(QIODevice::WriteOnly))
+            return fail();
+        const qint64 bytes = text.size() * 2;
+        if (file.write("\xFF\xFE", 2) != 2 ||
+            file.write(reinterpret_cast<const char *>(text.utf16()), bytes) != bytes) {
+            fail();
+            file.cancelWriting();
+            return result;
+        }
+        if (!file.commit())
+            return fail();
+        result.ok = true;
+        return result;
+    }
+    QByteArray out;
+    out.reserve(2 + text.size() * 2);
+    out.append("\xFF\xFE", 2);
+    appendUtf16Le(out, text);
+    return WriteFileBytes(path, out);
+}

@@ -15,6 +15,8 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <utility>
+
 #include "dialogs.h"
 #include "groupselector.h"
 #include "imechoice.h"
@@ -388,7 +390,7 @@ void WordBookController::EmptyWordList()
 
 bool WordBookController::LoadBook(const QString &fileName)
 {
-    const WordBookLoadResult loaded = LoadWordBook(m_folders.WordBookFolder, fileName);
+    WordBookLoadResult loaded = LoadWordBook(m_folders.WordBookFolder, fileName);
     switch (loaded.status) {
     case WordBookStatus::Missing:
         return false;
@@ -403,11 +405,11 @@ bool WordBookController::LoadBook(const QString &fileName)
     case WordBookStatus::Loaded:
         break;
     }
-    m_book = loaded.book;
-    m_words->setWords(m_book.words);
+    m_book = std::move(loaded.book);
+    // The rows hold the words from now on.
+    m_words->setWords(std::exchange(m_book.words, {}));
     // A book is shown in its file's order until a header click sorts it.
     showSortArrow(w.ListView1, -1, 1);
-    m_book.words.clear(); // the rows hold the words from now on
     setListEnabled(true);
     if (m_words->rowCount() > 0 && m_settings.LastVisibleFlg)
         w.ListView1->scrollToBottom();
@@ -486,7 +488,7 @@ void WordBookController::ClickWordColumn(int column)
         return;
     QList<WordListRow> rows = m_words->rows();
     if (m_wordSort.sortByColumn(rows, column, m_settings.EiwaFlg)) {
-        m_words->setRows(rows);
+        m_words->setRows(std::move(rows));
         showSortArrow(w.ListView1, column, m_wordSort.directions[column]);
     }
 }
