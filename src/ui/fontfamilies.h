@@ -10,13 +10,12 @@
 // A stored name this desktop lacks is still the user's choice (fontconfig draws it with
 // a substitute), so each of current is offered rather than lost.
 QStringList ScalableFontFamilies(QFontDatabase::WritingSystem writingSystem,
-                                 const QString &current);
+                                 const QStringList &current);
 
 // Registers the stand-ins, used only where the named family is missing: fontconfig
 // alone draws "Segoe UI" with a font that sets the tilde of ɔ̃ under the letter, and
 // the Japanese names with one that has no Japanese. Call once, after QApplication.
 void RegisterFontSubstitutes();
-                                 const QStringList &current);
 
 class QWidget;
 
