@@ -2,6 +2,8 @@
 // closed again, in-process on the offscreen platform.
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
+#include <QEventLoop>
 #include <QPlainTextEdit>
 #include <QTimer>
 
@@ -58,6 +60,27 @@ void BM_TriggerToWindowPainted(benchmark::State &state)
     state.counters["windows"] = opened;
 }
 BENCHMARK(BM_TriggerToWindowPainted)->Unit(benchmark::kMillisecond);
+
+// The floor: an empty window of the same size and kind shown, painted and closed
+// through a local event loop, with no table, cell or key routing.
+void BM_FloorBareWindowPainted(benchmark::State &state)
+{
+    QWidget owner;
+    owner.show();
+    for (auto _ : state) {
+        QDialog w(&owner, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                              Qt::WindowDoesNotAcceptFocus);
+        w.setAttribute(Qt::WA_ShowWithoutActivating);
+        w.setFixedSize(524, 100);
+        w.show();
+        w.grab();
+        QEventLoop loop;
+        QObject::connect(&w, &QDialog::finished, &loop, &QEventLoop::quit);
+        QTimer::singleShot(0, &w, &QDialog::reject);
+        loop.exec(QEventLoop::DialogExec);
+    }
+}
+BENCHMARK(BM_FloorBareWindowPainted)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -66,6 +66,37 @@ void BM_RtfDocumentBytes(benchmark::State &state)
 }
 BENCHMARK(BM_RtfDocumentBytes)->Unit(benchmark::kMillisecond);
 
+// The clipboard's rich text of modes 0, 4 and 10; its floor is RtfUnicodeEscape.
+void BM_RtfFragmentBytes(benchmark::State &state)
+{
+    const QString text = TransferSourceText(padText());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(RtfDocumentBytes(
+            BuildRtfFragment(0, 20, text, QStringLiteral("Times New Roman"), u"froman", 1036)));
+    state.SetItemsProcessed(state.iterations() * text.size());
+}
+BENCHMARK(BM_RtfFragmentBytes)->Unit(benchmark::kMillisecond);
+
+void BM_TransferHtml(benchmark::State &state)
+{
+    const QString text = TransferSourceText(padText());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            TransferHtml(text, QStringLiteral("Times New Roman"), 20, QStringLiteral("fr-FR")));
+    state.SetItemsProcessed(state.iterations() * text.size());
+}
+BENCHMARK(BM_TransferHtml)->Unit(benchmark::kMillisecond);
+
+// The floor of the HTML flavour: the text to UTF-8, as the clipboard stores it.
+void BM_Utf8Floor(benchmark::State &state)
+{
+    const QString text = padText();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(text.toUtf8());
+    state.SetItemsProcessed(state.iterations() * text.size());
+}
+BENCHMARK(BM_Utf8Floor)->Unit(benchmark::kMillisecond);
+
 // The whole clipboard step of a transfer in a mode, Work.rtf included for mode 4.
 void BM_PrepareTransfer(benchmark::State &state)
 {

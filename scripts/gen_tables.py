@@ -92,6 +92,12 @@ MARK_JA = {
     "TILDE": "チルダ",
     "CEDILLA": "セディーユ",
     "HOOK": "フック",
+    "MACRON": "マクロン",
+    "BREVE": "ブレーブ",
+    "CARON": "キャロン",
+    "RING ABOVE": "リング",
+    "STROKE": "ストローク",
+    "DOT ABOVE": "上点",
 }
 
 # Spacing forms of the marks, used as the short corner labels of the palette databases.
@@ -113,6 +119,8 @@ SPECIAL_LETTER_JA = {
     "\u00c6": "ラテン大文字合字ＡＥ",
     "\u0133": "ラテン小文字合字ＩＪ",
     "\u0132": "ラテン大文字合字ＩＪ",
+    "\u0131": "ラテン小文字点なしＩ",
+    "\u017f": "ラテン小文字長いＳ",
 }
 
 
@@ -123,7 +131,7 @@ def letter_parts(ch):
     assert words[0] == "LATIN", name
     capital = words[1] == "CAPITAL"
     base = words[3]
-    mark = words[5] if len(words) > 5 and words[4] == "WITH" else ""
+    mark = " ".join(words[5:]) if len(words) > 5 and words[4] == "WITH" else ""
     return capital, base, mark
 
 
@@ -156,6 +164,33 @@ LETTER_USE = {
     "ß": [DE], "œ": [FR], "æ": [FR, EN], "ĳ": [NL],
 }
 
+# Letters the seven languages borrow (loanwords, names, dictionary marks): the note says
+# where they come from instead of claiming a language.
+LOAN_NOTE = {
+    "å": "北欧語の名前・外来語（Ångström）",
+    "ø": "北欧語の名前・外来語（Søren, smørrebrød）",
+    "ā": "辞書の長音符号、ラテン語、ローマ字（Tōkyō）",
+    "ē": "辞書の長音符号、ラテン語",
+    "ī": "辞書の長音符号、ラテン語",
+    "ō": "辞書の長音符号、ラテン語、ローマ字（Tōkyō）",
+    "ū": "辞書の長音符号、ラテン語、ローマ字（Kyūshū）",
+    "ă": "辞書の短音符号、ルーマニア語の名前",
+    "ĕ": "辞書の短音符号、ラテン語の韻律",
+    "ĭ": "辞書の短音符号、ラテン語の韻律",
+    "ŏ": "辞書の短音符号、ラテン語の韻律",
+    "ŭ": "辞書の短音符号、エスペラント",
+    "ý": "チェコ語・アイスランド語などの名前",
+    "ğ": "トルコ語の名前（Erdoğan）",
+    "ş": "トルコ語の名前（Eskişehir）",
+    "ı": "トルコ語の名前（Kırıkkale）",
+    "İ": "トルコ語の名前（İstanbul）。小文字は i",
+    "ć": "ポーランド語・クロアチア語などの名前",
+    "ř": "チェコ語の名前（Dvořák）",
+    "š": "チェコ語などの名前（Škoda）",
+    "ǔ": "中国語のピンイン（第三声）",
+    "ſ": "古い印刷物・ドイツ文字（Fraktur）の語中の s",
+}
+
 LETTER_NOTE_EXTRA = {
     "ÿ": "地名・人名など（L'Haÿ-les-Roses）",
     "ü": "葡は旧綴り",
@@ -172,23 +207,27 @@ LETTER_KEYS = [
     # key, group, group name, candidates
     ("@", 0, "グレーブ", "àèùòì"),
     ("`", 0, None, "ÀÈÙÒÌ"),
-    ("[", 1, "アキュート", "éáóíú"),
-    ("{", 1, None, "ÉÁÓÍÚ"),
-    ("^", 2, "サーカムフレックス", "êâôîû"),
-    ("~", 2, None, "ÊÂÔÎÛ"),
+    ("[", 1, "アキュート", "éáóíúýć\u0301"),
+    ("{", 1, None, "ÉÁÓÍÚÝĆ"),
+    ("^", 2, "サーカムフレックス・キャロン", "êâôîûšřǔ"),
+    ("~", 2, None, "ÊÂÔÎÛŠŘǓ"),
     (":", 3, "ダイエレシス（ウムラウト・トレマ）", "üäöëïÿ"),
     ("*", 3, None, "ÜÄÖËÏŸ"),
-    ("]", 4, "セディーユ・チルダ", "çñãõ"),
-    ("}", 4, None, "ÇÑÃÕ"),
-    ("\\", 5, "特殊文字・合字", "ßœæĳ"),
-    ("|", 5, None, "ẞŒÆĲ"),
+    ("]", 4, "セディーユ・チルダ・マクロン", "çñãõāēīōū"),
+    ("}", 4, None, "ÇÑÃÕĀĒĪŌŪ"),
+    ("\\", 5, "特殊文字・合字", "ßœæĳåøſ"),
+    ("|", 5, None, "ẞŒÆĲÅØ"),
     ("<", 6, "引用符（開き）・逆疑問符", "“«„‘¿¡‹‚"),
     (">", 7, "引用符（閉じ）・アポストロフィ", "’”»“›‘"),
     ("_", 8, "ダッシュ・句読点", "–—…‐‑·•‒―"),
     ("#", 9, "序数標識・記号", "ºª°§¶№†‡"),
     ("$", 10, "通貨記号", "€£¢¥₣₤₧ƒ¤"),
-    ("%", 11, "その他の記号", "‰©®™"),
+    ("%", 11, "その他の記号", "‰©®™′″"),
     ("&", 12, "空白・ハイフン類", "\u00a0\u202f\u2009\u00ad"),
+    # The breve letters do not fit beside another mark: the one group with keys of its
+    # own, on the Shift of two keys that prose does not use.
+    ("=", 13, "ブレーブ・トルコ語の文字", "ăĕĭŏŭğşı"),
+    ("+", 13, None, "ĂĔĬŎŬĞŞİ"),
 ]
 
 SIGN_JA = {
@@ -234,6 +273,9 @@ SIGN_JA = {
     "©": ("著作権記号", "コピーライト"),
     "®": ("登録商標記号", "登録商標"),
     "™": ("商標記号", "商標"),
+    "′": ("プライム", "分・フィート（5′）。注：アポストロフィ ’ と混同しない"),
+    "″": ("ダブルプライム", "秒・インチ（5″）。注：右ダブル引用符 ” と混同しない"),
+    "\u0301": ("結合用アキュート", "前の文字の上に付く。蘭：強調の íj́ の j に付ける"),
     "\u00a0": ("ノーブレークスペース", "注：見た目は空白。仏で ; : ! ? » の前、数字の区切りに使う"),
     "\u202f": ("狭いノーブレークスペース", "注：見た目は空白。仏の « » ; : ! ? の内側に使う細い空白"),
     "\u2009": ("シンスペース（細い空白）", "注：見た目は空白。改行してよい細い空白"),
@@ -262,11 +304,13 @@ def build_letter_tables():
                 use = LETTER_USE.get(ch.lower(), LETTER_USE.get(ch, []))
                 if ch == "ẞ":
                     use = LETTER_USE["ß"]
-                notes = ("使用：" + "・".join(use)) if use else ""
+                notes = ("使用：" + "・".join(use)) if use else LOAN_NOTE.get(
+                    ch, LOAN_NOTE.get(ch.lower(), ""))
                 extra = LETTER_NOTE_EXTRA.get(ch)
                 if extra:
                     notes = (notes + "。" if notes else "") + extra
-            rows.append(symbol_line(group, ch, english, japanese, 0, notes))
+            aux = 1 if unicodedata.combining(ch) else 0
+            rows.append(symbol_line(group, ch, english, japanese, aux, notes))
     return groups + rows, cand
 
 

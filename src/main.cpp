@@ -1,5 +1,6 @@
 #include "desktopshell.h"
 #include "folders.h"
+#include "fontfamilies.h"
 #include "ibusinputmethod.h"
 #include "linuxfolderroots.h"
 #include "lockfileinstancelock.h"
@@ -29,6 +30,7 @@ int main(int argc, char *argv[])
     if (qtTranslator.load(QStringLiteral("qtbase_ja"),
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTranslator);
+    RegisterFontSubstitutes();
 
     LinuxFolderRoots roots;
     MessageBoxDialogs dialogs;

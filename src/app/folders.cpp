@@ -28,14 +28,19 @@ QString AppFolders::documentsFolder(const QString &name) const
 const QList<LanguageFolders> &Languages()
 {
     static const QList<LanguageFolders> languages = {
-        {QStringLiteral("欧　文"), QStringLiteral("bookA"), QStringLiteral("bookG")},
-        {QStringLiteral("英　語"), QStringLiteral("EnglishA"), QStringLiteral("EnglishG")},
-        {QStringLiteral("フランス語"), QStringLiteral("FrenchA"), QStringLiteral("FrenchG")},
-        {QStringLiteral("ドイツ語"), QStringLiteral("GermanA"), QStringLiteral("GermanG")},
-        {QStringLiteral("スペイン語"), QStringLiteral("SpanishA"), QStringLiteral("SpanishG")},
-        {QStringLiteral("イタリア語"), QStringLiteral("ItalianA"), QStringLiteral("ItalianG")},
+        {QStringLiteral("欧　文"), QStringLiteral("bookA"), QStringLiteral("bookG"), QString()},
+        {QStringLiteral("英　語"), QStringLiteral("EnglishA"), QStringLiteral("EnglishG"),
+         QStringLiteral("en_US")},
+        {QStringLiteral("フランス語"), QStringLiteral("FrenchA"), QStringLiteral("FrenchG"),
+         QStringLiteral("fr_FR")},
+        {QStringLiteral("ドイツ語"), QStringLiteral("GermanA"), QStringLiteral("GermanG"),
+         QStringLiteral("de_DE")},
+        {QStringLiteral("スペイン語"), QStringLiteral("SpanishA"), QStringLiteral("SpanishG"),
+         QStringLiteral("es_ES")},
+        {QStringLiteral("イタリア語"), QStringLiteral("ItalianA"), QStringLiteral("ItalianG"),
+         QStringLiteral("it_IT")},
         {QStringLiteral("ﾎﾟﾙﾄｶﾞﾙ語"), QStringLiteral("PortugueseA"),
-         QStringLiteral("PortugueseG")},
+         QStringLiteral("PortugueseG"), QStringLiteral("pt_PT")},
     };
     return languages;
 }

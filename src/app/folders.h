@@ -32,6 +32,7 @@ struct LanguageFolders
     QString language;   // as shown and stored in SelectLang
     QString wordBook;   // folder name below DocumentsRoot
     QString dictionary; // folder name below DocumentsRoot
+    QString locale;     // the language's ICU locale; empty for the general entry
 };
 
 // The seven languages in the order of the selector; the first is the default.

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "dialogs.h"
+#include "textfile.h"
 #include "filetrash.h"
 #include "folders.h"
 #include "settings.h"
@@ -36,9 +37,11 @@ bool ResetCustomisation(const AppFolders &folders, Dialogs &dialogs)
     QFile file(path);
     if (!file.remove()) {
         dialogs.warning(QStringLiteral("ファイル「%1」を削除できませんでした。\n%2")
-                            .arg(QDir::toNativeSeparators(path), file.errorString()));
+                            .arg(QDir::toNativeSeparators(path), SystemErrorText(file.errorString())));
         return false;
     }
+    // The preferences of the side file are part of the customisation too.
+    QFile::remove(folders.SysFolder + u'/' + QString::fromUtf16(SideSettingsFileName));
     return true;
 }
 

@@ -4,6 +4,8 @@
 
 #include <QFileInfo>
 #include <QHash>
+#include <QSettings>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <limits>
@@ -12,7 +14,7 @@
 
 namespace {
 
-enum class Kind { Name, Text, Int, Bool, Colour, Left, Top, Width, Height };
+enum class Kind { Name, Font, Text, Int, Bool, Colour, Left, Top, Width, Height };
 
 struct Field
 {
@@ -36,9 +38,9 @@ const Field kFields[] = {
     {u"TransMode", Kind::Int, &S::TransMode},
     {u"CusGaImeStr", Kind::Text, &S::CusGaImeStr},
     {u"CusJpImeStr", Kind::Text, &S::CusJpImeStr},
-    {u"UsrMainFont", Kind::Name, &S::UsrMainFont},
-    {u"UsrSubFont", Kind::Name, &S::UsrSubFont},
-    {u"UsrJpFont", Kind::Name, &S::UsrJpFont},
+    {u"UsrMainFont", Kind::Font, &S::UsrMainFont},
+    {u"UsrSubFont", Kind::Font, &S::UsrSubFont},
+    {u"UsrJpFont", Kind::Font, &S::UsrJpFont},
     {u"UsrMainFontSize", Kind::Int, &S::UsrMainFontSize},
     {u"UsrSubFontSize", Kind::Int, &S::UsrSubFontSize},
     {u"ImLi1Height", Kind::Int, &S::ImLi1Height},
@@ -174,6 +176,44 @@ bool ParseSettingInt(QStringView text, int *value)
     return ok;
 }
 
+QString PlainFontFamily(const QString &name)
+{
+    // The font list once offered "Nimbus Roman [urw]": a receiving program knows no such
+    // family, so the foundry suffix goes wherever a stored name is read.
+    static const QRegularExpression foundry(QStringLiteral("\\s*\\[[^\\[\\]]*\\]\\s*$"));
+    QString plain = name;
+    return plain.remove(foundry);
+}
+
+int LargestFontPoints(int screenHeight, double dotsPerInch)
+{
+    const double dpi = dotsPerInch > 0 ? dotsPerInch : 96.0;
+    return qMax(8, int(screenHeight / 4 * 72.0 / dpi));
+}
+
+void ClampSettingsToScreen(Settings &s, int screenWidth, int screenHeight, double dotsPerInch)
+{
+    const int w = qMax(640, screenWidth);
+    const int h = qMax(480, screenHeight);
+    // The smallest sizes are those the main window's own minimums allow.
+    constexpr int MinColumn = 20, MinPad = 350, MinFontPanel = 160;
+    if (s.MainFrm.isSet()) {
+        s.MainFrm.right = s.MainFrm.left + qBound(200, s.MainFrm.width(), w);
+        s.MainFrm.bottom = s.MainFrm.top + qBound(200, s.MainFrm.height(), h);
+    }
+    s.PADWidth = qBound(MinPad, s.PADWidth, qMax(MinPad, w - 300));
+    s.PanelAHeight = qBound(1, s.PanelAHeight, h - 200);
+    s.UnderHeight = qBound(120, s.UnderHeight, h - 100);
+    s.FontPanelWidth = qBound(MinFontPanel, s.FontPanelWidth, qMax(MinFontPanel, w / 2));
+    for (int *column : {&s.LV1Col1Width, &s.LV1Col2Width, &s.LV1Col3Width, &s.LV1Col4Width,
+                        &s.LV1Col5Width, &s.LV1Col6Width, &s.LV1Col7Width})
+        *column = qBound(MinColumn, *column, w);
+    s.ImLi1Height = qBound(8, s.ImLi1Height, h / 4);
+    const int largest = LargestFontPoints(h, dotsPerInch);
+    s.UsrMainFontSize = qBound(1, s.UsrMainFontSize, largest);
+    s.UsrSubFontSize = qBound(1, s.UsrSubFontSize, largest);
+}
+
 bool ColourFromSettingText(QStringView text, quint32 *colour)
 {
     for (const NamedColour &c : kColours) {
@@ -215,6 +255,10 @@ void LoadSettings(const QStringList &lines, Settings &s)
         case Kind::Name:
             if (!value.isEmpty())
                 s.*std::get<QString S::*>(f.member) = value;
+            break;
+        case Kind::Font:
+            if (const QString plain = PlainFontFamily(value); !plain.isEmpty())
+                s.*std::get<QString S::*>(f.member) = plain;
             break;
         case Kind::Text:
             s.*std::get<QString S::*>(f.member) = value;
@@ -281,6 +325,7 @@ QStringList SettingsLines(const Settings &s)
         QString value;
         switch (f.kind) {
         case Kind::Name:
+        case Kind::Font:
             value = nameText(s.*std::get<QString S::*>(f.member));
             break;
         case Kind::Text: {
@@ -319,4 +364,60 @@ QStringList SettingsLines(const Settings &s)
 WriteResult SaveSettings(const QString &path, const Settings &settings)
 {
     return WriteAnsiFile(path, SettingsLines(settings));
+}
+
+namespace {
+
+// The side file's colours, written as in the settings file.
+struct SideColour
+{
+    const char *key;
+    quint32 Settings::*member;
+};
+constexpr SideColour SideColours[] = {
+    {"CandTextColor", &Settings::CandTextColor},
+    {"BandTextColor", &Settings::BandTextColor},
+    {"AccentUpperColor", &Settings::AccentUpperColor},
+    {"PhoneticPadColor", &Settings::PhoneticPadColor},
+};
+
+} // namespace
+
+void LoadSideSettings(const QString &path, Settings &settings)
+{
+    if (!QFileInfo(path).isFile())
+        return;
+    const QSettings file(path, QSettings::IniFormat);
+    const QVariant restore = file.value(QStringLiteral("Transfer/RestoreClipboardFlg"));
+    if (restore.isValid()) {
+        int value = 0;
+        if (ParseSettingInt(restore.toString(), &value))
+            settings.RestoreClipboardFlg = value != 0;
+    }
+    for (const SideColour &c : SideColours) {
+        quint32 colour = 0;
+        if (ColourFromSettingText(file.value(QLatin1String("Colours/") + QLatin1String(c.key))
+                                      .toString(),
+                                  &colour))
+            settings.*c.member = colour;
+    }
+}
+
+WriteResult SaveSideSettings(const QString &path, const Settings &settings)
+{
+    WriteResult result;
+    {
+        QSettings file(path, QSettings::IniFormat);
+        file.clear();
+        file.setValue(QStringLiteral("Transfer/RestoreClipboardFlg"),
+                      settings.RestoreClipboardFlg ? 1 : 0);
+        for (const SideColour &c : SideColours)
+            file.setValue(QLatin1String("Colours/") + QLatin1String(c.key),
+                          ColourToSettingText(settings.*c.member));
+        file.sync();
+        result.ok = file.status() == QSettings::NoError;
+    }
+    if (!result.ok)
+        result.errorMessage = WriteFailureMessage(path, QStringLiteral("アクセスエラー"));
+    return result;
 }

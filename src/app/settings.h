@@ -104,8 +104,9 @@ struct Settings
     bool TblOWFlg = true;
     bool NoSampleFlg = false;
 
-    // Chosen on the options dialog's colour page for the running program only: the file
-    // has no line for them, so every start begins with these values.
+    // The settings file has no line for these; they live in the side file.
+    bool RestoreClipboardFlg = false; // give the clipboard back after a paste
+    // Chosen on the options dialog's colour page.
     quint32 CandTextColor = Colour::clBlack;
     quint32 BandTextColor = Colour::clWhite;
     quint32 AccentUpperColor = 0x00800000;
@@ -122,15 +123,33 @@ QString ColourToSettingText(quint32 colour);
 // A standard name (any letter case) or a number, "$" marking hexadecimal. False when
 // the text is neither, or the number is no colour.
 bool ColourFromSettingText(QStringView text, quint32 *colour);
+// A font family without the " [foundry]" suffix that QFontDatabase adds to tell apart
+// families of the same name.
+QString PlainFontFamily(const QString &name);
 // A signed 32-bit number: an optional sign and decimal digits, or "$" directly followed
 // by hexadecimal digits (up to $FFFFFFFF). Nothing else, blanks included.
 bool ParseSettingInt(QStringView text, int *value);
+
+// The largest font size, in points, whose line still fits a quarter of a screen of that
+// height in pixels at that resolution.
+int LargestFontPoints(int screenHeight, double dotsPerInch);
+// Brings the window, panel, column and font sizes within what a screen of that size can
+// show, whatever the settings file said, so they are also never saved out of range.
+void ClampSettingsToScreen(Settings &settings, int screenWidth, int screenHeight,
+                           double dotsPerInch);
 
 // Applies the lines of a settings file to a record holding the start values.
 void LoadSettings(const QStringList &lines, Settings &settings);
 // Applies the file when it exists; a missing file keeps the start values. False,
 // with a message naming the file, when the file exists but cannot be read.
 bool LoadSettingsFile(const QString &path, Settings &settings, QString *errorMessage);
+
+// The side file beside the settings file, for the preferences the settings file has
+// no line for (an INI file), so that the settings file keeps its 62 lines.
+inline constexpr char16_t SideSettingsFileName[] = u"VelmorUC.ini";
+// Applies the side file when it exists; keys it lacks or cannot read keep their values.
+void LoadSideSettings(const QString &path, Settings &settings);
+WriteResult SaveSideSettings(const QString &path, const Settings &settings);
 
 // The 62 lines of the file, in their fixed order.
 QStringList SettingsLines(const Settings &settings);

@@ -1,8 +1,11 @@
 #include "candidatewindow.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 
 #include "hexcode.h"
+#include "symbolsearch.h"
 
 QPoint CandidateWindowPosition(const QRect &fieldRect, const QPoint &caret, int screenWidth)
 {
@@ -81,4 +84,34 @@ CandidateKeyResult CandidateWindowKey(const CandidateSlots &offered, int selecte
     }
     r.close = true;
     return r;
+}
+
+CandidateGlyph CandidateCellGlyph(const QString &slotText)
+{
+    if (slotText.size() != 1)
+        return {slotText};
+    const QChar c = slotText.at(0);
+    switch (c.category()) {
+    case QChar::Mark_NonSpacing:
+    case QChar::Mark_SpacingCombining:
+    case QChar::Mark_Enclosing:
+        return {QStringLiteral("\u25CC") + c};
+    case QChar::Separator_Space:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+    case QChar::Other_Format:
+    case QChar::Other_Control:
+        break;
+    default:
+        return {slotText};
+    }
+    // The initials of the name's words, "SP" for SPACE: NO-BREAK SPACE gives NBSP.
+    const QString name = UnicodeCharName(c.unicode());
+    QString shortName;
+    for (const QString &word : name.split(QRegularExpression(QStringLiteral("[ -]")),
+                                          Qt::SkipEmptyParts))
+        shortName += word == u"SPACE" ? QStringLiteral("SP") : word.left(1);
+    if (shortName.isEmpty())
+        shortName = QString::number(c.unicode(), 16).toUpper().rightJustified(4, u'0');
+    return {shortName, true};
 }

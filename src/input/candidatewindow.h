@@ -49,3 +49,15 @@ struct CandidateKeyResult
 // does nothing more.
 CandidateKeyResult CandidateWindowKey(const CandidateSlots &offered, int selected, CandidateKey key,
                                       char16_t c = 0);
+
+// What a cell draws for its slot's text. A combining mark sits on a dotted circle
+// (U+25CC before it); an invisible character (a space, a joiner, a direction mark)
+// shows the short form of its Unicode name instead, "NBSP", "ZWJ", "TSP"; anything else
+// is drawn as it is. What is inserted stays the bare text.
+struct CandidateGlyph
+{
+    QString text;
+    bool standIn = false; // the short name, drawn small in a dashed box
+    bool operator==(const CandidateGlyph &) const = default;
+};
+CandidateGlyph CandidateCellGlyph(const QString &slotText);

@@ -19,6 +19,8 @@ public:
     // The desktop and panels are never a target.
     virtual bool isDesktopOrPanel(ForeignWindowId window) const = 0;
     virtual bool activateWindow(ForeignWindowId window) = 0;
+    // The keystroke that pastes in that window (Shift+Insert in a terminal, else
+    // Ctrl+V), sent to whichever window has the keyboard focus.
     virtual bool sendPasteKeystroke(ForeignWindowId window) = 0;
     virtual bool capsLockOn() const = 0;
     virtual void setCapsLock(bool on) = 0;

@@ -1,5 +1,7 @@
 #include "filetrash.h"
 
+#include "textfile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -29,7 +31,7 @@ DiscardResult DiscardFile(const QString &path)
     }
     result.status = DiscardStatus::Failed;
     result.errorMessage = QStringLiteral("ファイル「%1」を削除できませんでした。\n%2")
-                              .arg(QDir::toNativeSeparators(path), file.errorString());
+                              .arg(QDir::toNativeSeparators(path), SystemErrorText(file.errorString()));
     return result;
 }
 

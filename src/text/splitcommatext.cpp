@@ -1,81 +1,30 @@
 #include "splitcommatext.h"
 
-namespace {
-
-// Codes 1 to 32 separate fields. U+0000 ends the line, as it ends the text in the
-// files' original zero-terminated form.
-inline bool isSeparator(char16_t c)
+QString CommaFieldText(const CommaField &field)
 {
-    return c >= 1 && c <= 32;
+    if (!field.doubledQuotes)
+        return field.text.toString();
+    QString out;
+    out.reserve(field.text.size());
+    const char16_t *p = field.text.utf16();
+    const char16_t *end = p + field.text.size();
+    for (; p < end; ++p) {
+        out.append(QChar(*p));
+        if (*p == u'"')
+            ++p; // the pair stands for one
+    }
+    return out;
 }
-
-} // namespace
 
 QStringList SplitCommaText(QStringView line, bool *unclosedQuote)
 {
-    if (unclosedQuote)
-        *unclosedQuote = false;
     QStringList fields;
     fields.reserve(8);
-    const char16_t *p = line.utf16();
-    const char16_t *end = p + line.size();
-    for (const char16_t *q = p; q < end; ++q) {
-        if (*q == 0) {
-            end = q;
-            break;
-        }
-    }
-
-    while (p < end && isSeparator(*p))
-        ++p;
-    while (p < end) {
-        if (*p == u'"') {
-            ++p;
-            const char16_t *start = p;
-            while (p < end && *p != u'"')
-                ++p;
-            if (p + 1 < end && p[1] == u'"') {
-                // Doubled quotes: collect the pieces between them.
-                QString field(QStringView(start, p + 1).toString());
-                p += 2;
-                start = p;
-                while (p < end) {
-                    if (*p == u'"') {
-                        if (p + 1 < end && p[1] == u'"') {
-                            field.append(QStringView(start, p + 1));
-                            p += 2;
-                            start = p;
-                            continue;
-                        }
-                        break;
-                    }
-                    ++p;
-                }
-                field.append(QStringView(start, p));
-                fields.append(std::move(field));
-            } else {
-                fields.append(QStringView(start, p).toString());
-            }
-            if (p < end)
-                ++p; // the closing quote
-            else if (unclosedQuote)
-                *unclosedQuote = true;
-        } else {
-            const char16_t *start = p;
-            while (p < end && *p != u',' && !isSeparator(*p))
-                ++p;
-            fields.append(QStringView(start, p).toString());
-        }
-        while (p < end && isSeparator(*p))
-            ++p;
-        if (p < end && *p == u',') {
-            if (p + 1 == end)
-                fields.append(QString());
-            ++p;
-            while (p < end && isSeparator(*p))
-                ++p;
-        }
-    }
+    const bool unclosed = ForEachCommaField(line, CommaNul::EndsLine, [&](const CommaField &f) {
+        fields.append(CommaFieldText(f));
+    });
+    if (unclosedQuote)
+        *unclosedQuote = unclosed;
     return fields;
 }
 

@@ -8,6 +8,7 @@
 #include <QSysInfo>
 #include <QtEndian>
 
+#include <cerrno>
 #include <cstring>
 
 namespace {
@@ -177,14 +178,43 @@ QByteArray EncodeUnicodeLines(const QStringList &lines)
     return out;
 }
 
+QString SystemErrorText(const QString &systemText)
+{
+    struct Reason
+    {
+        int code;
+        const char *qtText; // Qt's own text for the code, which ignores the locale
+        const char16_t *japanese;
+    };
+    static const Reason reasons[] = {
+        {EACCES, "Permission denied", u"アクセスが許可されていません。"},
+        {EPERM, nullptr, u"アクセスが許可されていません。"},
+        {ENOSPC, "No space left on device", u"ディスクの空き容量が足りません。"},
+        {EDQUOT, nullptr, u"ディスクの使用量の上限を超えました。"},
+        {ENOENT, "No such file or directory", u"ファイルまたはフォルダがありません。"},
+        {ENOTDIR, nullptr, u"フォルダがありません。"},
+        {EROFS, nullptr, u"読み取り専用のファイルシステムです。"},
+    };
+    for (const Reason &r : reasons) {
+        const QString system = QString::fromLocal8Bit(std::strerror(r.code));
+        if (systemText.contains(system, Qt::CaseInsensitive) ||
+            (r.qtText && systemText.contains(QLatin1String(r.qtText), Qt::CaseInsensitive)))
+            return QString::fromUtf16(r.japanese) + QStringLiteral("（") + systemText +
+                   QStringLiteral("）");
+    }
+    return systemText;
+}
+
 QString ReadFailureMessage(const QString &path, const QString &reason)
 {
-    return QStringLiteral("ファイル「%1」を読み込めませんでした。\n%2").arg(nativePath(path), reason);
+    return QStringLiteral("ファイル「%1」を読み込めませんでした。\n%2")
+        .arg(nativePath(path), SystemErrorText(reason));
 }
 
 QString WriteFailureMessage(const QString &path, const QString &reason)
 {
-    return QStringLiteral("ファイル「%1」に書き込めませんでした。\n%2").arg(nativePath(path), reason);
+    return QStringLiteral("ファイル「%1」に書き込めませんでした。\n%2")
+        .arg(nativePath(path), SystemErrorText(reason));
 }
 
 bool ReadFileBytes(const QString &path, QByteArray *bytes, QString *errorMessage)
@@ -324,4 +354,36 @@ WriteResult WriteAnsiFile(const QString &path, const QStringList &lines)
 WriteResult WriteUnicodeFile(const QString &path, const QStringList &lines)
 {
     return WriteFileBytes(path, EncodeUnicodeLines(lines));
+}
+
+WriteResult WriteUnicodeText(const QString &path, QStringView text)
+{
+    if (QSysInfo::ByteOrder == QSysInfo::LittleEndian && !text.isEmpty()) {
+        // The text's own memory is written as it is, behind the mark: a large word book
+        // is not copied once more.
+        QSaveFile file(path);
+        WriteResult result;
+        const auto fail = [&] {
+            result.errorMessage = WriteFailureMessage(path, file.errorString());
+            return result;
+        };
+        if (!file.open(QIODevice::WriteOnly))
+            return fail();
+        const qint64 bytes = text.size() * 2;
+        if (file.write("\xFF\xFE", 2) != 2 ||
+            file.write(reinterpret_cast<const char *>(text.utf16()), bytes) != bytes) {
+            fail();
+            file.cancelWriting();
+            return result;
+        }
+        if (!file.commit())
+            return fail();
+        result.ok = true;
+        return result;
+    }
+    QByteArray out;
+    out.reserve(2 + text.size() * 2);
+    out.append("\xFF\xFE", 2);
+    appendUtf16Le(out, text);
+    return WriteFileBytes(path, out);
 }

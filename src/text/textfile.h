@@ -77,6 +77,11 @@ bool ReadFileBytes(const QString &path, QByteArray *bytes, QString *errorMessage
 WriteResult WriteFileBytes(const QString &path, QByteArrayView bytes);
 WriteResult WriteAnsiFile(const QString &path, const QStringList &lines);
 WriteResult WriteUnicodeFile(const QString &path, const QStringList &lines);
+// FF FE, then text in UTF-16 little-endian as it stands (its line breaks included).
+WriteResult WriteUnicodeText(const QString &path, QStringView text);
 
+// The system's text of a failed file operation, after the Japanese reason for the
+// common cases (no permission, disk full, missing file or folder, read-only file system).
+QString SystemErrorText(const QString &systemText);
 QString ReadFailureMessage(const QString &path, const QString &reason);
 QString WriteFailureMessage(const QString &path, const QString &reason);

@@ -146,6 +146,31 @@ QStringList HtmlListPage(const HtmlListOptions &o, const QStringList &candidateL
     return page;
 }
 
+QStringList HtmlTriggerChart(const QString &heading, const QStringList &candidateLines)
+{
+    QStringList chart = {QStringLiteral("<h3>") + EscapeHtml(heading) + QStringLiteral("</h3>"),
+                         QStringLiteral("<table class=\"chart\">")};
+    QString head = QStringLiteral("    <tr><th>キー</th>");
+    for (int digit = 1; digit <= 9; ++digit)
+        head += QStringLiteral("<th>%1</th>").arg(digit);
+    chart.append(head + QStringLiteral("</tr>"));
+    chart += HtmlListRows(candidateLines);
+    chart.append(QStringLiteral("</table>"));
+    return chart;
+}
+
+QString HelpWithTriggerCharts(const QString &helpText, const QStringList &charts)
+{
+    static const QString marker = QStringLiteral("<!-- trigger chart -->");
+    QString page = helpText;
+    const qsizetype at = page.indexOf(marker);
+    if (at < 0)
+        return page;
+    // The page keeps its own line breaks around the chart.
+    const QString lineBreak = page.contains(u'\r') ? QStringLiteral("\r\n") : QStringLiteral("\n");
+    return page.replace(at, marker.size(), charts.join(lineBreak));
+}
+
 QByteArray HtmlListBytes(const QStringList &pageLines)
 {
     TextEncoding used = TextEncoding::Ansi;

@@ -29,6 +29,12 @@ QStringList HtmlListRows(const QStringList &candidateLines);
 // The whole page, line by line.
 QStringList HtmlListPage(const HtmlListOptions &options, const QStringList &candidateLines);
 
+// A chart of the trigger keys for the help page: a heading and a table of the rows.
+QStringList HtmlTriggerChart(const QString &heading, const QStringList &candidateLines);
+// The help page with the charts put in place of its "<!-- trigger chart -->" line; the
+// page unchanged when it has no such line.
+QString HelpWithTriggerCharts(const QString &helpText, const QStringList &charts);
+
 // The bytes of a page: code page 932 as its charset line declares; when a character
 // needs more, UTF-8 with byte-order mark and the charset line saying UTF-8.
 QByteArray HtmlListBytes(const QStringList &pageLines);

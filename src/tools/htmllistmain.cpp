@@ -20,7 +20,10 @@ const char Usage[] =
     "                                candidate-order files in FOLDER\n"
     "  velmorhtmllist check FOLDER   exit 1 when those lists differ from what would be written\n"
     "  velmorhtmllist page CAND.csv OUT.html [--title T] [--font F] [--size S]\n"
-    "  velmorhtmllist rows CAND.csv  print the trigger rows (UTF-8)\n";
+    "  velmorhtmllist rows CAND.csv  print the trigger rows (UTF-8)\n"
+    "  velmorhtmllist help HELP.html OUT.html FOLDER\n"
+    "                                the help page with the charts of the trigger keys of\n"
+    "                                the candidate-order files in FOLDER\n";
 
 int fail(const QString &message)
 {
@@ -69,6 +72,36 @@ int lists(const QString &folder, bool check)
     return differing ? 1 : 0;
 }
 
+// The help page is UTF-8 as written; the charts come from the installed tables, so the
+// page never describes keys the tables no longer have.
+int help(const QString &helpPath, const QString &outPath, const QString &folder)
+{
+    QByteArray page;
+    QString error;
+    if (!ReadFileBytes(helpPath, &page, &error))
+        return fail(error);
+    const Settings defaults;
+    const struct
+    {
+        QString file;
+        QString heading;
+    } tables[] = {
+        {QStringLiteral("CandVelmor.csv"),
+         QStringLiteral("アクセント文字・記号（入力パッド・外国語の欄）")},
+        {defaults.PhCandFile, QStringLiteral("発音記号（発音記号入力エリア・発音記号の欄）")},
+    };
+    QStringList charts;
+    for (const auto &table : tables) {
+        QStringList lines;
+        if (!readLines(QDir(folder).filePath(table.file), &lines, &error))
+            return fail(error);
+        charts += HtmlTriggerChart(table.heading + QStringLiteral("　") + table.file, lines);
+    }
+    const QString text = HelpWithTriggerCharts(QString::fromUtf8(page), charts);
+    const WriteResult written = WriteFileBytes(outPath, text.toUtf8());
+    return written ? 0 : fail(written.errorMessage);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -77,6 +110,8 @@ int main(int argc, char *argv[])
     const QStringList args = app.arguments().mid(1);
     if (args.size() == 2 && (args[0] == u"lists" || args[0] == u"check"))
         return lists(args[1], args[0] == u"check");
+    if (args.size() == 4 && args[0] == u"help")
+        return help(args[1], args[2], args[3]);
     if (args.size() == 2 && args[0] == u"rows") {
         QStringList lines;
         QString error;

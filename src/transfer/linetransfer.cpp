@@ -20,24 +20,28 @@ TransferContent lineContent(const QString &line)
 } // namespace
 
 TransferContent PrepareLineTransfer(const QString &line, TransferMode mode, const QString &lineFont,
-                                    int lineSize, const Settings &settings,
+                                    int lineSize, bool phonetic, const Settings &settings,
                                     const QString &sysFolder, QString *errorMessage)
 {
     if (errorMessage)
         errorMessage->clear();
     TransferContent c = lineContent(line);
+    const TransferMode language = phonetic ? TransferPhoneticRich : TransferPadRich;
+    const int languageId = TransferLanguageId(language, settings);
+    const QString languageTag = TransferLanguageTag(language, settings);
     if (mode == TransferPadRichII) {
-        QByteArray written;
         const WriteResult result = WriteWorkRtf(sysFolder, 0, settings.UsrMainFontSize, c.sourceText,
-                                                settings.UsrMainFont, &written);
+                                                settings.UsrMainFont, &c.workRtf);
         if (result.ok) {
-            c.rtf = written;
+            SetRichFlavours(c, settings.UsrMainFontSize, settings.UsrMainFont, languageId,
+                            languageTag);
             return c;
         }
+        c.workRtf.clear();
         if (errorMessage)
             *errorMessage = result.errorMessage;
     }
-    c.rtf = RtfDocumentBytes(BuildRtfDocument(0, lineSize, c.sourceText, lineFont));
+    SetRichFlavours(c, lineSize, lineFont, languageId, languageTag);
     return c;
 }
 

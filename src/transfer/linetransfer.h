@@ -10,11 +10,12 @@
 struct Settings;
 
 // lineFont: the font the line shows (UsrMainFont or UsrSubFont by page); lineSize: the
-// size box's value. In mode 4 "Work.rtf" in sysFolder is replaced and its bytes are
-// the rich text; when it cannot be written, errorMessage names it and the line goes
-// as rich text of the line's font instead, so the user still gets it.
+// size box's value; phonetic: the phonetic page is shown (no proofing). In mode 4
+// "Work.rtf" in sysFolder is replaced and the rich text is in the pad's font and
+// size; when the file cannot be written, errorMessage names it and the line goes as
+// rich text of the line's font instead, so the user still gets it.
 TransferContent PrepareLineTransfer(const QString &line, TransferMode mode, const QString &lineFont,
-                                    int lineSize, const Settings &settings,
+                                    int lineSize, bool phonetic, const Settings &settings,
                                     const QString &sysFolder, QString *errorMessage = nullptr);
 
 // The size box's text as a transfer size: a whole number from 1 to 1638 points (the

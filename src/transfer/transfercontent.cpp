@@ -2,6 +2,8 @@
 
 #include <QMimeData>
 
+#include "folders.h"
+#include "rtffamily.h"
 #include "settings.h"
 #include "textfile.h"
 #include "transferencodings.h"
@@ -48,6 +50,32 @@ QString chooseSource(const QString &whole, const QString &selection)
 
 } // namespace
 
+int TransferLanguageId(TransferMode mode, const Settings &settings)
+{
+    if (!IsPadTransferMode(mode))
+        return NoProofing;
+    return WindowsLanguageId(LanguageFor(settings.SelectLang).locale);
+}
+
+QString TransferLanguageTag(TransferMode mode, const Settings &settings)
+{
+    if (!IsPadTransferMode(mode))
+        return QString();
+    QString tag = LanguageFor(settings.SelectLang).locale;
+    return tag.replace(u'_', u'-');
+}
+
+QString SetRichFlavours(TransferContent &content, int size, const QString &fontName,
+                        int languageId, const QString &languageTag)
+{
+    // Reading the font's tables costs more than encoding a long pad: once per transfer.
+    QString family = RtfFamilyWord(fontName);
+    content.rtf = RtfDocumentBytes(
+        BuildRtfFragment(0, size, content.sourceText, fontName, family, languageId));
+    content.html = TransferHtml(content.sourceText, fontName, size, languageTag);
+    return family;
+}
+
 TransferContent TransferContentFor(TransferMode mode, const TransferFields &fields,
                                    const Settings &settings)
 {
@@ -66,15 +94,20 @@ TransferContent TransferContentFor(TransferMode mode, const TransferFields &fiel
     case TransferPadRich:
     case TransferPadRichII:
         c.plainText = plainFlavour(c.sourceText);
-        c.rtf = RtfDocumentBytes(
-            BuildRtfDocument(0, settings.UsrMainFontSize, c.sourceText, settings.UsrMainFont));
-        if (mode == TransferPadRichII)
-            c.rtf.append("\r\n");
+    {
+        const QString family =
+            SetRichFlavours(c, settings.UsrMainFontSize, settings.UsrMainFont,
+                            TransferLanguageId(mode, settings), TransferLanguageTag(mode, settings));
+        if (mode == TransferPadRichII) {
+            c.workRtf = RtfDocumentBytes(BuildRtfDocument(
+                0, settings.UsrMainFontSize, c.sourceText, settings.UsrMainFont, family));
+            c.workRtf.append("\r\n");
+        }
         break;
+    }
     case TransferPhoneticRich:
         c.plainText = plainFlavour(c.sourceText);
-        c.rtf = RtfDocumentBytes(
-            BuildRtfDocument(0, settings.UsrSubFontSize, c.sourceText, settings.UsrSubFont));
+        SetRichFlavours(c, settings.UsrSubFontSize, settings.UsrSubFont, NoProofing, QString());
         break;
     case TransferPadHexRefs:
     case TransferPhoneticHexRefs:
@@ -112,15 +145,12 @@ TransferContent PrepareTransfer(TransferMode mode, const TransferFields &fields,
         return TransferContentFor(mode, fields, settings);
 
     TransferContent c = TransferContentFor(mode, fields, settings);
-    // The content of mode 4 already is the document with its CR LF, byte for byte
-    // what WriteWorkRtf writes; the file is replaced whole or not at all, so what was
-    // written is what loading it gives.
-    const WriteResult result = WriteFileBytes(WorkRtfPath(sysFolder), c.rtf);
-    if (result.ok)
-        return c;
-    if (errorMessage)
+    // workRtf is byte for byte what WriteWorkRtf writes; the clipboard gets the
+    // same text as a component's copy of it, which does not depend on the file.
+    const WriteResult result = WriteFileBytes(WorkRtfPath(sysFolder), c.workRtf);
+    if (!result.ok && errorMessage)
         *errorMessage = result.errorMessage;
-    return TransferContentFor(TransferPadRich, fields, settings);
+    return c;
 }
 
 QMimeData *TransferMimeData(const TransferContent &content)
@@ -131,5 +161,14 @@ QMimeData *TransferMimeData(const TransferContent &content)
         data->setData(QStringLiteral("text/rtf"), content.rtf);
         data->setData(QStringLiteral("text/richtext"), content.rtf);
     }
+    if (!content.html.isEmpty())
+        data->setHtml(content.html);
+    return data;
+}
+
+QMimeData *TransferSelectionMimeData(const TransferContent &content)
+{
+    auto *data = new QMimeData;
+    data->setText(content.plainText);
     return data;
 }

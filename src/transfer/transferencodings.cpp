@@ -2,6 +2,8 @@
 
 #include "rtffamily.h"
 
+#include <unicode/uloc.h>
+
 namespace {
 
 const char HexDigits[] = "0123456789ABCDEF";
@@ -93,6 +95,116 @@ QString RtfUnicodeEscape(QStringView text)
     return decimalEach(text, u"\\u", u'?');
 }
 
+namespace {
+
+QString rtfHeader(int charset, const QString &fontName, QStringView familyWord)
+{
+    QString doc;
+    doc += QLatin1String(
+        "{\\rtf1\\ansi\\ansicpg932\\deff0\\deflang1033\\deflangfe1041{\\fonttbl{\\f0\\");
+    doc += familyWord;
+    doc += QLatin1String("\\fprq2\\fcharset");
+    doc += QString::number(charset);
+    doc += u' ';
+    doc += escapeFontName(fontName);
+    doc += QLatin1String(";}}\\viewkind4\\uc1\\pard");
+    return doc;
+}
+
+QString fontSizeWords(int size)
+{
+    return QLatin1String("\\f0\\fs") + QString::number(qint64(size) * 2);
+}
+
+} // namespace
+
+int WindowsLanguageId(const QString &locale)
+{
+    if (locale.isEmpty())
+        return NoProofing;
+    return int(uloc_getLCID(locale.toLatin1().constData()));
+}
+
+QString BuildRtfFragment(int charset, int size, QStringView text, const QString &fontName,
+                         int languageId)
+{
+    return BuildRtfFragment(charset, size, text, fontName, RtfFamilyWord(fontName), languageId);
+}
+
+QString BuildRtfFragment(int charset, int size, QStringView text, const QString &fontName,
+                         QStringView familyWord, int languageId)
+{
+    QString doc = rtfHeader(charset, fontName, familyWord);
+    doc.reserve(doc.size() + 40 + text.size() * 6);
+    // Writer takes language 255 for "none"; word processors that know the
+    // control word take \noproof.
+    if (languageId == NoProofing)
+        doc += QLatin1String("\\lang255\\noproof");
+    else
+        doc += QLatin1String("\\lang") + QString::number(languageId);
+    doc += fontSizeWords(size);
+    qsizetype start = 0;
+    while (true) {
+        const qsizetype end = text.indexOf(QLatin1String("\r\n"), start);
+        doc += RtfUnicodeEscape(text.mid(start, end < 0 ? text.size() - start : end - start));
+        if (end < 0)
+            break;
+        doc += QLatin1String("\\par");
+        start = end + 2;
+    }
+    doc += u'}';
+    return doc;
+}
+
+QString TransferHtml(QStringView text, const QString &fontName, int size,
+                     const QString &languageTag)
+{
+    auto escaped = [](QStringView plain) {
+        QString out;
+        out.reserve(plain.size() * 3 + 16);
+        for (qsizetype i = 0; i < plain.size(); ++i) {
+            char32_t u = plain[i].unicode();
+            if (QChar::isHighSurrogate(u) && i + 1 < plain.size() &&
+                plain[i + 1].isLowSurrogate()) {
+                u = QChar::surrogateToUcs4(plain[i].unicode(), plain[i + 1].unicode());
+                ++i;
+            }
+            if (u == u'\r' || u == u'\n') {
+                if (u == u'\r' && i + 1 < plain.size() && plain[i + 1] == u'\n')
+                    ++i;
+                out += QLatin1String("<br>");
+            } else if (u < 0x80 && u != u'&' && u != u'<' && u != u'>' && u != u'"' &&
+                       u != u'\'') {
+                out += QChar(char16_t(u));
+            } else {
+                char16_t digits[8];
+                int n = 0;
+                do {
+                    digits[n++] = char16_t(u'0' + u % 10);
+                    u /= 10;
+                } while (u != 0);
+                out += QLatin1String("&#");
+                while (n > 0)
+                    out += QChar(digits[--n]);
+                out += u';';
+            }
+        }
+        return out;
+    };
+    // The family in CSS quotes inside the attribute's double quotes.
+    QString family = fontName;
+    family.replace(u'\\', QLatin1String("\\\\")).replace(u'\'', QLatin1String("\\'"));
+    QString html = QStringLiteral("<meta charset=\"utf-8\"><span");
+    if (!languageTag.isEmpty())
+        html += QLatin1String(" lang=\"") + escaped(languageTag) + u'"';
+    html += QLatin1String(" style=\"font-family:'") + escaped(family) +
+            QLatin1String("';font-size:") + QString::number(size) +
+            QLatin1String("pt;white-space:pre-wrap\">");
+    html += escaped(text);
+    html += QLatin1String("</span>");
+    return html;
+}
+
 QString BuildRtfDocument(int charset, int size, QStringView text, const QString &fontName)
 {
     return BuildRtfDocument(charset, size, text, fontName, RtfFamilyWord(fontName));
@@ -101,17 +213,10 @@ QString BuildRtfDocument(int charset, int size, QStringView text, const QString 
 QString BuildRtfDocument(int charset, int size, QStringView text, const QString &fontName,
                          QStringView familyWord)
 {
-    QString doc;
-    doc.reserve(160 + fontName.size() + text.size() * 6);
-    doc += QLatin1String(
-        "{\\rtf1\\ansi\\ansicpg932\\deff0\\deflang1033\\deflangfe1041{\\fonttbl{\\f0\\");
-    doc += familyWord;
-    doc += QLatin1String("\\fprq2\\fcharset");
-    doc += QString::number(charset);
-    doc += u' ';
-    doc += escapeFontName(fontName);
-    doc += QLatin1String(";}}\\viewkind4\\uc1\\pard\\lang1041\\f0\\fs");
-    doc += QString::number(qint64(size) * 2);
+    QString doc = rtfHeader(charset, fontName, familyWord);
+    doc.reserve(doc.size() + 40 + text.size() * 6);
+    doc += QLatin1String("\\lang1041");
+    doc += fontSizeWords(size);
     doc += RtfUnicodeEscape(text);
     doc += QLatin1String("\\f1\\par}");
     return doc;

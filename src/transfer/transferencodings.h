@@ -22,6 +22,28 @@ QString BuildRtfDocument(int charset, int size, QStringView text, const QString 
 QString BuildRtfDocument(int charset, int size, QStringView text, const QString &fontName,
                          QStringView familyWord);
 
+// A transferred run carries either a Windows language id or no proofing at all
+// (phonetic symbols, or no language chosen), so that a word processor does not
+// check European words as Japanese.
+inline constexpr int NoProofing = 0;
+// The Windows language id of a locale ("fr_FR" gives 1036); NoProofing for none.
+int WindowsLanguageId(const QString &locale);
+
+// The rich text an editing component puts on the clipboard for a selection of the
+// text: the header, font table and size of BuildRtfDocument, the run tagged with
+// its language, lines as \par and no paragraph mark after the last line, so that
+// it pastes inline, inside the receiver's paragraph.
+QString BuildRtfFragment(int charset, int size, QStringView text, const QString &fontName,
+                         int languageId);
+QString BuildRtfFragment(int charset, int size, QStringView text, const QString &fontName,
+                         QStringView familyWord, int languageId);
+
+// The text/html flavour beside the rich text: one span in the font family and size,
+// every character outside ASCII and every markup character as a reference, blanks
+// kept, line breaks as <br>. languageTag is a BCP 47 tag or empty.
+QString TransferHtml(QStringView text, const QString &fontName, int size,
+                     const QString &languageTag);
+
 // The document as RTF bytes: ASCII as it is, the font name in code page 932. A
 // character code page 932 lacks becomes "\uN?", and a double-byte character whose
 // bytes an RTF reader would take for "\", "{" or "}" is written as \'hh pairs.

@@ -1,19 +1,99 @@
 #include "fontfamilies.h"
 
+#include <QFont>
+#include <QGuiApplication>
+#include <QHash>
+#include <QRawFont>
+#include <QScreen>
+#include <QWidget>
+
+#include <utility>
+
+#include "settings.h"
+
+namespace {
+
+// Symbol and dingbat fonts claim the Latin writing system through their code page bits
+// but draw pictures for the letters; only a face with real a-z and A-Z is offered.
+bool HasLatinLetters(const QString &family)
+{
+    static QHash<QString, bool> known;
+    const auto it = known.constFind(family);
+    if (it != known.constEnd())
+        return *it;
+    // A symbol cmap marks the family as Symbol even where one of its files maps the
+    // pictures onto ASCII.
+    if (QFontDatabase::writingSystems(family).contains(QFontDatabase::Symbol)) {
+        known.insert(family, false);
+        return false;
+    }
+    QFont font(family);
+    font.setStyleStrategy(QFont::NoFontMerging);
+    const QRawFont raw = QRawFont::fromFont(font, QFontDatabase::Latin);
+    bool letters = raw.isValid();
+    for (const char16_t c : u"AZaz\u00e9") {
+        if (!letters || c == 0)
+            break;
+        letters = raw.supportsCharacter(QChar(c));
+    }
+    known.insert(family, letters);
+    return letters;
+}
+
+} // namespace
+
 QStringList ScalableFontFamilies(QFontDatabase::WritingSystem writingSystem,
-                                 const QString &current)
+                                 const QStringList &current)
 {
     QStringList names;
     for (const QString &family : QFontDatabase::families(writingSystem)) {
         if (family.startsWith(u'@') || family.startsWith(u'$'))
             continue;
-        if (!QFontDatabase::isSmoothlyScalable(family))
+        if (!QFontDatabase::isSmoothlyScalable(family) || QFontDatabase::isPrivateFamily(family))
             continue;
-        names.append(family);
+        if (!HasLatinLetters(family))
+            continue;
+        names.append(PlainFontFamily(family));
     }
-    if (!current.isEmpty() && !names.contains(current))
-        names.append(current);
+    for (const QString &name : current) {
+        if (const QString stored = PlainFontFamily(name); !stored.isEmpty())
+            names.append(stored);
+    }
     names.removeDuplicates();
     names.sort(Qt::CaseInsensitive);
     return names;
+}
+
+void RegisterFontSubstitutes()
+{
+    const QStringList gothic{QStringLiteral("IPAPGothic")};
+    const std::pair<QString, QStringList> substitutes[] = {
+        {QStringLiteral("Segoe UI"),
+         {QStringLiteral("Andika"), QStringLiteral("Charis SIL"), QStringLiteral("Doulos SIL")}},
+        {QStringLiteral("ＭＳ Ｐゴシック"), gothic},
+        {QStringLiteral("MS PGothic"), gothic},
+        {QStringLiteral("メイリオ"), gothic},
+        {QStringLiteral("Meiryo"), gothic},
+        {QStringLiteral("ＭＳ ゴシック"), {QStringLiteral("IPAGothic")}},
+        {QStringLiteral("MS Gothic"), {QStringLiteral("IPAGothic")}},
+        {QStringLiteral("ＭＳ 明朝"), {QStringLiteral("IPAMincho")}},
+        {QStringLiteral("MS Mincho"), {QStringLiteral("IPAMincho")}},
+        {QStringLiteral("Arial"), {QStringLiteral("Liberation Sans")}},
+        {QStringLiteral("Times New Roman"), {QStringLiteral("Liberation Serif")}},
+    };
+    for (const auto &[family, standIns] : substitutes)
+        QFont::insertSubstitutions(family, standIns);
+}
+
+int ScreenFontPoints(const QWidget *widget, const QString &typed)
+{
+    bool ok = false;
+    const int size = typed.trimmed().toInt(&ok);
+    if (!ok || size < 1)
+        return 0;
+    const QScreen *screen = widget ? widget->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return size;
+    return qMin(size, LargestFontPoints(screen->availableGeometry().height(),
+                                        screen->logicalDotsPerInchY()));
 }

@@ -1,11 +1,24 @@
-// The font lists of the selectors: installed families of a writing system.
+// The font lists of the selectors: installed families of a writing system, and the
+// families that stand in for the Windows names the settings keep.
 #pragma once
 
 #include <QFontDatabase>
 #include <QStringList>
 
-// Smoothly scalable families of the writing system, without names beginning with "@"
-// or "$", sorted. A stored name this desktop lacks is still the user's choice
-// (fontconfig draws it with a substitute), so current is offered rather than lost.
+// Smoothly scalable families of the writing system that draw Latin letters, each once by
+// its plain name (no " [foundry]"), without names beginning with "@" or "$", sorted.
+// A stored name this desktop lacks is still the user's choice (fontconfig draws it with
+// a substitute), so each of current is offered rather than lost.
 QStringList ScalableFontFamilies(QFontDatabase::WritingSystem writingSystem,
-                                 const QString &current);
+                                 const QStringList &current);
+
+// Registers the stand-ins, used only where the named family is missing: fontconfig
+// alone draws "Segoe UI" with a font that sets the tilde of ɔ̃ under the letter, and
+// the Japanese names with one that has no Japanese. Call once, after QApplication.
+void RegisterFontSubstitutes();
+
+class QWidget;
+
+// A typed font size brought within what the widget's screen can show (1 point at least);
+// 0 when the text is no number.
+int ScreenFontPoints(const QWidget *widget, const QString &typed);

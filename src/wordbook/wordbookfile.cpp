@@ -3,6 +3,9 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+#include <array>
+
 #include "splitcommatext.h"
 
 namespace {
@@ -78,22 +81,80 @@ QString WordLine(const WordEntry &word)
     return line;
 }
 
+namespace {
+
+// Fields 1 to 5 hold "#$0D" for a line break and "#$22" for a quote; the voice file and
+// the colour can hold only the quote, which is escaped on every save.
+QString unescapedField(QStringView stored, bool lineBreaks)
+{
+    QString out = stored.toString();
+    if (lineBreaks)
+        out.replace(kCrCode, QStringLiteral("\r\n"));
+    out.replace(kQuoteCode, QStringLiteral("\""));
+    return out;
+}
+
+bool hasEscapeCode(QStringView field)
+{
+    for (qsizetype i = 0; i + 1 < field.size(); ++i) {
+        if (field[i] == u'#' && field[i + 1] == u'$')
+            return true;
+    }
+    return false;
+}
+
+// The loader's fields share the decoded file's memory where they read as stored, so a
+// book of many thousand words costs one allocation instead of seven per word.
+QString sharedField(QString &text, QStringView view)
+{
+    QString::DataPointer &d = text.data_ptr();
+    if (view.isEmpty() || !d.d_ptr())
+        return view.toString();
+    d.d_ptr()->ref();
+    return QString(QString::DataPointer(d.d_ptr(), const_cast<char16_t *>(view.utf16()),
+                                        view.size()));
+}
+
+// owner, when given, is the decoded text that line points into, and it belongs to the
+// loader alone: the character after each shared field (a quote, comma or line break,
+// already read) becomes the NUL that Qt expects after a string's last character.
+bool parseWordLine(QStringView line, QString *owner, WordEntry *word)
+{
+    CommaField fields[WordFieldCount];
+    int count = 0;
+    const bool unclosed = ForEachCommaField(line, CommaNul::IsText, [&](const CommaField &f) {
+        if (count < WordFieldCount)
+            fields[count] = f;
+        ++count;
+    });
+    if (count != WordFieldCount || unclosed)
+        return false;
+    QString *targets[WordFieldCount] = {&word->foreignWord, &word->phoneticSymbols,
+                                        &word->phoneticKana, &word->japanese,
+                                        &word->notes,       &word->voiceFile,
+                                        &word->textColour};
+    for (int i = 0; i < WordFieldCount; ++i) {
+        const CommaField &f = fields[i];
+        if (f.doubledQuotes) {
+            const QString text = CommaFieldText(f);
+            *targets[i] = unescapedField(text, i < 5);
+        } else if (hasEscapeCode(f.text)) {
+            *targets[i] = unescapedField(f.text, i < 5);
+        } else if (owner && !f.text.isEmpty()) {
+            *targets[i] = sharedField(*owner, f.text);
+            const_cast<char16_t *>(f.text.utf16())[f.text.size()] = 0;
+        } else {
+            *targets[i] = f.text.toString();
+        }
+    }
+    return true;
+}
+
+} // namespace
+
 bool ParseWordLine(QStringView line, WordEntry *word)
 {
-    bool unclosedQuote = false;
-    QStringList fields = SplitCommaText(line, &unclosedQuote);
-    if (fields.size() != WordFieldCount || unclosedQuote)
-        return false;
-    QString *targets[] = {&word->foreignWord, &word->phoneticSymbols, &word->phoneticKana,
-                          &word->japanese, &word->notes};
-    for (int i = 0; i < 5; ++i) {
-        unescapeInPlace(fields[i]);
-        *targets[i] = std::move(fields[i]);
-    }
-    // The voice file and the colour are taken exactly as stored.
-    word->voiceFile = std::move(fields[5]);
-    word->textColour = std::move(fields[6]);
-    return true;
+    return parseWordLine(line, nullptr, word);
 }
 
 QString HeaderLine(QStringView value)
@@ -131,7 +192,7 @@ QStringList WordBookLines(const WordBook &book)
 namespace {
 
 template <typename Lines>
-WordBook wordBookFromLines(const Lines &lines, const QString &fileName)
+WordBook wordBookFromLines(const Lines &lines, QString *owner, const QString &fileName)
 {
     WordBook book;
     book.fileName = fileName;
@@ -143,11 +204,11 @@ WordBook wordBookFromLines(const Lines &lines, const QString &fileName)
     book.voiceFolder = line(2);
     book.words.reserve(qMax<qsizetype>(0, lines.size() - WordBookHeaderLines));
     for (qsizetype i = WordBookHeaderLines; i < lines.size(); ++i) {
-        WordEntry word;
-        if (ParseWordLine(lines[i], &word))
-            book.words.append(std::move(word));
-        else
+        WordEntry &word = book.words.emplace_back();
+        if (!parseWordLine(lines[i], owner, &word)) {
+            book.words.removeLast();
             book.keptLines.append(QStringView(lines[i]).toString());
+        }
     }
     return book;
 }
@@ -156,7 +217,7 @@ WordBook wordBookFromLines(const Lines &lines, const QString &fileName)
 
 WordBook WordBookFromLines(const QStringList &lines, const QString &fileName)
 {
-    return wordBookFromLines(lines, fileName);
+    return wordBookFromLines(lines, nullptr, fileName);
 }
 
 QString WordBookPath(const QString &folder, const QString &fileName)
@@ -194,15 +255,88 @@ WordBookLoadResult LoadWordBook(const QString &folder, const QString &fileName)
     TextLines lines;
     result.status = readBookLines(WordBookPath(folder, fileName), &lines, &result.errorMessage);
     if (result.ok())
-        result.book = wordBookFromLines(lines.lines, fileName);
+        result.book = wordBookFromLines(lines.lines, &lines.text, fileName);
     return result;
 }
+
+namespace {
+
+// The length of a field as EscapeField writes it.
+qsizetype escapedSize(QStringView field)
+{
+    qsizetype size = field.size();
+    for (const QChar c : field) {
+        const char16_t u = c.unicode();
+        size += (u == u'\r' || u == u'"') * 3 - (u == u'\n');
+    }
+    return size;
+}
+
+// EscapeField into memory sized by escapedSize; returns the end.
+char16_t *writeEscaped(char16_t *out, QStringView field)
+{
+    for (const QChar c : field) {
+        const char16_t u = c.unicode();
+        if (u == u'\r' || u == u'"') {
+            const QString &code = u == u'\r' ? kCrCode : kQuoteCode;
+            out = std::copy_n(reinterpret_cast<const char16_t *>(code.utf16()), 4, out);
+        } else if (u != u'\n') {
+            *out++ = u;
+        }
+    }
+    return out;
+}
+
+char16_t *writeText(char16_t *out, QStringView text)
+{
+    return std::copy_n(reinterpret_cast<const char16_t *>(text.utf16()), text.size(), out);
+}
+
+} // namespace
 
 WriteResult SaveWordBook(const QString &folder, const WordBook &book)
 {
     if (book.fileName.isEmpty())
         return {};
-    return WriteUnicodeFile(WordBookPath(folder, book.fileName), WordBookLines(book));
+    // The file's text in one string sized beforehand: the same lines as WordBookLines,
+    // without a string per line on the way.
+    const QString header[] = {HeaderLine(book.title), HeaderLine(book.group),
+                              HeaderLine(book.voiceFolder)};
+    const auto fieldsOf = [](const WordEntry &w) {
+        return std::array<const QString *, WordFieldCount>{
+            &w.foreignWord, &w.phoneticSymbols, &w.phoneticKana, &w.japanese,
+            &w.notes,       &w.voiceFile,       &w.textColour};
+    };
+    qsizetype size = 0;
+    for (const QString &line : header)
+        size += line.size() + 2;
+    for (const WordEntry &w : book.words) {
+        size += WordFieldCount * 3 + 1;
+        for (const QString *f : fieldsOf(w))
+            size += escapedSize(*f);
+    }
+    for (const QString &kept : book.keptLines)
+        size += kept.size() + 2;
+    QString text(size, Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(text.data());
+    for (const QString &line : header)
+        out = writeText(writeText(out, line), u"\r\n");
+    for (const WordEntry &w : book.words) {
+        bool first = true;
+        for (const QString *f : fieldsOf(w)) {
+            if (!first)
+                *out++ = u',';
+            first = false;
+            *out++ = u'"';
+            out = writeEscaped(out, *f);
+            *out++ = u'"';
+        }
+        out = writeText(out, u"\r\n");
+    }
+    for (const QString &kept : book.keptLines)
+        out = writeText(writeText(out, kept), u"\r\n");
+    Q_ASSERT(out == reinterpret_cast<const char16_t *>(text.constData()) + size);
+    return WriteUnicodeText(WordBookPath(folder, book.fileName), text);
 }
 
 WordBookSummaryResult ReadWordBookSummary(const QString &folder, const QString &fileName)

@@ -4,13 +4,13 @@
 
 #include "sortbykeys.h"
 
-QList<WordListRow> WordListRows(const QList<WordEntry> &words)
+QList<WordListRow> WordListRows(QList<WordEntry> words)
 {
     QList<WordListRow> rows;
     rows.reserve(words.size());
     int number = 0;
-    for (const WordEntry &word : words)
-        rows.append({++number, word});
+    for (WordEntry &word : words)
+        rows.append({++number, std::move(word)});
     return rows;
 }
 
@@ -103,6 +103,34 @@ QString SortConfirmationText(const QString &caption)
                "」でソートします。ソートをすると順番は元に戻りませんがソートをしますか？");
 }
 
+QString ForeignSortKey(const QString &text, const QLocale &locale)
+{
+    // Below U+0530 (Latin, IPA, Greek, Cyrillic) the locale's lower case is the simple
+    // one of each code unit, except for a dotted capital I (two code units), a capital
+    // sigma (final form by context) and the languages whose own rules touch the letter
+    // I: the usual text of a word book needs no call into ICU.
+    const QLocale::Language language = locale.language();
+    if (language == QLocale::Turkish || language == QLocale::Azerbaijani ||
+        language == QLocale::Lithuanian)
+        return locale.toLower(text);
+    const char16_t *p = reinterpret_cast<const char16_t *>(text.utf16());
+    const char16_t *end = p + text.size();
+    bool changes = false;
+    for (const char16_t *q = p; q < end; ++q) {
+        const char16_t c = *q;
+        if (c >= 0x0530 || c == 0x0130 || c == 0x03A3)
+            return locale.toLower(text);
+        changes = changes || QChar::toLower(c) != c;
+    }
+    if (!changes)
+        return text;
+    QString lower(text.size(), Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(lower.data());
+    for (const char16_t *q = p; q < end; ++q)
+        *out++ = char16_t(QChar::toLower(*q));
+    return lower;
+}
+
 void SortWordList(QList<WordListRow> &rows, int column, int direction, bool foreignFirst,
                   const QLocale &locale)
 {
@@ -114,7 +142,7 @@ void SortWordList(QList<WordListRow> &rows, int column, int direction, bool fore
     keys.reserve(rows.size());
     for (const WordListRow &row : rows) {
         const QString text = WordListCellText(row, column, foreignFirst);
-        keys.append(foreign ? locale.toLower(text) : text);
+        keys.append(foreign ? ForeignSortKey(text, locale) : text);
     }
     SortRowsByKeys(rows, keys, direction);
     Renumber(rows);

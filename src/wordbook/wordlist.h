@@ -32,7 +32,8 @@ struct WordListRow
     bool operator==(const WordListRow &) const = default;
 };
 
-QList<WordListRow> WordListRows(const QList<WordEntry> &words);
+// Takes the words by value: a list handed over with std::move is not copied.
+QList<WordListRow> WordListRows(QList<WordEntry> words);
 QList<WordEntry> WordListWords(const QList<WordListRow> &rows);
 // Writes 1..n in row order.
 void Renumber(QList<WordListRow> &rows);
@@ -48,6 +49,9 @@ QStringList ColumnNames(const QString &languageName);
 
 // The question asked before a sort by the column with this caption.
 QString SortConfirmationText(const QString &caption);
+
+// The key the foreign-word column sorts by: the text lower-cased by the locale.
+QString ForeignSortKey(const QString &text, const QLocale &locale);
 
 // Sorts by a column's displayed text; the foreign-word column compares the texts
 // lower-cased by the locale, every other column code unit by code unit. direction +1

@@ -2,6 +2,7 @@
 
 #include "textfile.h"
 
+#include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -32,6 +33,9 @@ private Q_SLOTS:
     void settingInt();
     void imeNamesRoundTrip_data();
     void imeNamesRoundTrip();
+    void sideFile();
+    void sizesClampedToTheScreen_data();
+    void sizesClampedToTheScreen();
 
 private:
     static Settings loaded(const QStringList &lines)
@@ -88,6 +92,14 @@ void tst_Settings::singleLines_data()
     QTest::newRow("text always taken") << "CusJpImeStr,mozc-jp" << "CusJpImeStr" << "mozc-jp";
     QTest::newRow("text absent empties") << "Other,1" << "CusJpImeStr" << "";
     QTest::newRow("blanks around") << "  GADR , 70 " << "GADR" << "70";
+    QTest::newRow("font foundry dropped") << "UsrSubFont,\"Nimbus Roman [urw]\"" << "UsrSubFont"
+                                          << "Nimbus Roman";
+    QTest::newRow("font foundry dropped, Japanese")
+        << "UsrJpFont,\"IPAGothic [IPA ]\"" << "UsrJpFont" << "IPAGothic";
+    QTest::newRow("font bracket only keeps") << "UsrMainFont,\"[x]\"" << "UsrMainFont"
+                                             << "Times New Roman";
+    QTest::newRow("font bracket inside kept") << "UsrMainFont,\"A [b] C\"" << "UsrMainFont"
+                                              << "A [b] C";
 }
 
 static QString valueOf(const Settings &s, const QString &key)
@@ -366,6 +378,68 @@ void tst_Settings::imeNamesRoundTrip()
                  back);
     QCOMPARE(back.CusGaImeStr, s.CusGaImeStr);
     QCOMPARE(back.CusJpImeStr, s.CusJpImeStr);
+}
+
+void tst_Settings::sideFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("VelmorUC.ini");
+    Settings s;
+    LoadSideSettings(path, s); // no file: start values
+    QCOMPARE(s, Settings());
+    s.RestoreClipboardFlg = true;
+    s.CandTextColor = 0x00123456;
+    QVERIFY(SaveSideSettings(path, s).ok);
+    Settings back;
+    LoadSideSettings(path, back);
+    QCOMPARE(back, s);
+    // A hand-edited file: what cannot be read keeps its value.
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[Transfer]\nRestoreClipboardFlg=yes\n[Colours]\nBandTextColor=clRed\n"
+               "CandTextColor=$nothex\n\x01\xff[[\n");
+    file.close();
+    Settings edited;
+    LoadSideSettings(path, edited);
+    QVERIFY(!edited.RestoreClipboardFlg);
+    QCOMPARE(edited.BandTextColor, 0x0000FFu);
+    QCOMPARE(edited.CandTextColor, Colour::clBlack);
+    // A file that cannot be written (its folder is a file) is reported with its name.
+    QVERIFY(SaveSideSettings(dir.filePath("plain"), s).ok);
+    const WriteResult failed = SaveSideSettings(dir.filePath("plain/VelmorUC.ini"), s);
+    QVERIFY(!failed.ok);
+    QVERIFY2(failed.errorMessage.contains(QStringLiteral("VelmorUC.ini")),
+             qPrintable(failed.errorMessage));
+}
+
+void tst_Settings::sizesClampedToTheScreen_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+    // A 1280 x 1024 screen at 96 dots per inch.
+    QTest::newRow("pad width") << "PADWidth,99999" << "PADWidth" << "980";
+    QTest::newRow("pad width small") << "PADWidth,10" << "PADWidth" << "350";
+    QTest::newRow("panel height") << "PanelAHeight,5000" << "PanelAHeight" << "824";
+    QTest::newRow("under height negative") << "UnderHeight,-5" << "UnderHeight" << "120";
+    QTest::newRow("negative column") << "LV1Col3Width,-40" << "LV1Col3Width" << "20";
+    QTest::newRow("wide column") << "LV1Col1Width,99999" << "LV1Col1Width" << "1280";
+    QTest::newRow("row height") << "ImLi1Height,99999" << "ImLi1Height" << "256";
+    QTest::newRow("font size") << "UsrMainFontSize,99999" << "UsrMainFontSize" << "192";
+    QTest::newRow("sub font size") << "UsrSubFontSize,0" << "UsrSubFontSize" << "1";
+    QTest::newRow("in range kept") << "PADWidth,420" << "PADWidth" << "420";
+    QTest::newRow("window width") << "MainFrmWidth,99999" << "MainFrmWidth" << "1280";
+}
+
+void tst_Settings::sizesClampedToTheScreen()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    Settings s = loaded({"MainFrmLeft,0", "MainFrmTop,0", "MainFrmWidth,900",
+                         "MainFrmHeight,690", line});
+    ClampSettingsToScreen(s, 1280, 1024, 96);
+    QCOMPARE(valueOf(s, key), value);
 }
 
 QTEST_APPLESS_MAIN(tst_Settings)

@@ -12,7 +12,35 @@ private Q_SLOTS:
     void geometry();
     void labels_data();
     void labels();
+    void cellGlyph_data();
+    void cellGlyph();
 };
+
+void tst_CandidateWindow::cellGlyph_data()
+{
+    QTest::addColumn<QString>("slot");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<bool>("standIn");
+    QTest::newRow("letter") << "é" << "é" << false;
+    QTest::newRow("blank") << "" << "" << false;
+    QTest::newRow("combining tilde") << "\u0303" << "\u25CC\u0303" << false;
+    QTest::newRow("syllabic mark") << "\u0329" << "\u25CC\u0329" << false;
+    QTest::newRow("no-break space") << "\u00A0" << "NBSP" << true;
+    QTest::newRow("thin space") << "\u2009" << "TSP" << true;
+    QTest::newRow("narrow no-break space") << "\u202F" << "NNBSP" << true;
+    QTest::newRow("zero width joiner") << "\u200D" << "ZWJ" << true;
+    QTest::newRow("zero width non-joiner") << "\u200C" << "ZWNJ" << true;
+    QTest::newRow("soft hyphen") << "\u00AD" << "SH" << true;
+    QTest::newRow("tab, no name") << "\t" << "0009" << true;
+}
+
+void tst_CandidateWindow::cellGlyph()
+{
+    QFETCH(QString, slot);
+    QFETCH(QString, shown);
+    QFETCH(bool, standIn);
+    QCOMPARE(CandidateCellGlyph(slot), (CandidateGlyph{shown, standIn}));
+}
 
 void tst_CandidateWindow::position_data()
 {

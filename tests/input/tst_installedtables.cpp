@@ -47,12 +47,19 @@ void tst_InstalledTables::candidateSets_data()
     QTest::addColumn<QString>("candidateFile");
     QTest::addColumn<QString>("symbolFile");
     QTest::addColumn<QString>("neverTriggers"); // keys that must type themselves
-    QTest::newRow("letters") << "CandVelmor.csv"
-                             << "DBVelmor.csv"
-                             << "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    QTest::addColumn<QString>("reachable");     // offered by some trigger
+    // Beside the seven languages' own letters, those their words borrow: dictionary
+    // macrons and breves, the letters of names, Dutch íj́ and the primes.
+    QTest::newRow("letters")
+        << "CandVelmor.csv"
+        << "DBVelmor.csv"
+        << "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789.,;!?'\"()-/"
+        << QStringLiteral("åÅøØāĀăĂēĒĕĔīĪĭĬōŌŏŎūŪŭŬýÝğĞşŞİıćĆřŘšŠǔǓſ\u0301′″"
+                          "éÉèÈêÊëËçÇñÑãÃõÕßẞœŒæÆĳĲ");
     QTest::newRow("phonetic") << "CandAll.csv"
                               << "DBPhonet.csv"
-                              << "abcdefghijklmnopqrstuvwxyz";
+                              << "abcdefghijklmnopqrstuvwxyz"
+                              << QStringLiteral("əɛɔʃʒŋθðʁɲ\u0303\u0329ˈˌː");
 }
 
 void tst_InstalledTables::candidateSets()
@@ -60,6 +67,7 @@ void tst_InstalledTables::candidateSets()
     QFETCH(QString, candidateFile);
     QFETCH(QString, symbolFile);
     QFETCH(QString, neverTriggers);
+    QFETCH(QString, reachable);
     const QString folder = tableFolder();
     if (!QFileInfo::exists(TablePath(folder, candidateFile)) ||
         !QFileInfo::exists(TablePath(folder, symbolFile)))
@@ -97,6 +105,10 @@ void tst_InstalledTables::candidateSets()
         QVERIFY2(!SymbolNameOf(load.tables.names, c, SymbolNameKind::Japanese).isEmpty(),
                  qPrintable(CodeText(c)));
     }
+
+    for (QChar c : std::as_const(reachable))
+        QVERIFY2(candidates.contains(c.unicode()),
+                 qPrintable(QStringLiteral("no trigger offers ") + CodeText(c.unicode())));
 
     // The letter triggers are keys of the trigger keyboard, so the page shows them all.
     if (candidateFile == u"CandVelmor.csv") {

@@ -18,6 +18,8 @@ class tst_X11WindowSystem : public QObject
 
 private Q_SLOTS:
     void withoutDisplay();
+    void pasteKeystroke_data();
+    void pasteKeystroke();
     void desktop_data();
     void desktop();
 };
@@ -134,6 +136,34 @@ void tst_X11WindowSystem::withoutDisplay()
     X11WindowSystem unreachable(QByteArrayLiteral(":4093"));
     QVERIFY(!unreachable.available());
     QVERIFY(!unreachable.activateWindow(1));
+}
+
+void tst_X11WindowSystem::pasteKeystroke_data()
+{
+    QTest::addColumn<QString>("instance");
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<bool>("terminal");
+    QTest::newRow("xterm") << "xterm" << "XTerm" << true;
+    QTest::newRow("uxterm") << "uxterm" << "UXTerm" << true;
+    QTest::newRow("gnome-terminal") << "gnome-terminal-server" << "Gnome-terminal" << true;
+    QTest::newRow("urxvt") << "urxvt" << "URxvt" << true;
+    QTest::newRow("st") << "st-256color" << "st-256color" << true;
+    QTest::newRow("wezterm") << "org.wezfurlong.wezterm" << "org.wezfurlong.wezterm" << true;
+    QTest::newRow("Alacritty") << "Alacritty" << "Alacritty" << true;
+    QTest::newRow("editor") << "mousepad" << "Mousepad" << false;
+    QTest::newRow("browser") << "chromium" << "Chromium" << false;
+    QTest::newRow("word processor") << "libreoffice" << "libreoffice-writer" << false;
+    QTest::newRow("name that only begins like one") << "stalonetray" << "stalonetray" << false;
+    QTest::newRow("no class") << "" << "" << false;
+}
+
+void tst_X11WindowSystem::pasteKeystroke()
+{
+    QFETCH(QString, instance);
+    QFETCH(QString, className);
+    QFETCH(bool, terminal);
+    QCOMPARE(PasteKeystrokeForClass(instance, className),
+             terminal ? PasteKeystroke::ShiftInsert : PasteKeystroke::CtrlV);
 }
 
 void tst_X11WindowSystem::desktop_data()

@@ -4,6 +4,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
+#include <cstring>
+
 class tst_TextFile : public QObject
 {
     Q_OBJECT
@@ -25,6 +28,8 @@ private Q_SLOTS:
     void ansiKeepsLoneSurrogates();
     void failedWriteKeepsOldFileAndNamesIt();
     void missingFileIsReportedByName();
+    void systemErrorsGetJapaneseReasons_data();
+    void systemErrorsGetJapaneseReasons();
     void killDuringSaveLeavesWholeFile();
 
 private:
@@ -230,6 +235,8 @@ void tst_TextFile::failedWriteKeepsOldFileAndNamesIt()
     if (result.ok)
         QSKIP("this file system lets every write through");
     QVERIFY2(result.errorMessage.contains(path), qPrintable(result.errorMessage));
+    QVERIFY2(result.errorMessage.contains(QStringLiteral("アクセスが許可されていません。")),
+             qPrintable(result.errorMessage));
     QCOMPARE(ReadTextFile(path, TextFileKind::Ansi).lines, QStringList{"old"});
 }
 
@@ -239,6 +246,36 @@ void tst_TextFile::missingFileIsReportedByName()
     const TextReadResult result = ReadTextFile(path, TextFileKind::Ansi);
     QVERIFY(!result.ok);
     QVERIFY(result.errorMessage.contains(path));
+    QVERIFY2(result.errorMessage.contains(QStringLiteral("ファイルまたはフォルダがありません。")),
+             qPrintable(result.errorMessage));
+}
+
+void tst_TextFile::systemErrorsGetJapaneseReasons_data()
+{
+    QTest::addColumn<QString>("system");
+    QTest::addColumn<QString>("reason");
+    const auto row = [](int code, const char *reason) {
+        const QString system = QString::fromLocal8Bit(std::strerror(code));
+        QTest::newRow(qPrintable(system)) << system << QString::fromUtf8(reason);
+    };
+    row(EPERM, "アクセスが許可されていません。");
+    row(EACCES, "アクセスが許可されていません。");
+    row(ENOSPC, "ディスクの空き容量が足りません。");
+    row(ENOENT, "ファイルまたはフォルダがありません。");
+    row(EROFS, "読み取り専用のファイルシステムです。");
+    QTest::newRow("Qt's text") << "QSaveFile: Permission denied" << "アクセスが許可されていません。";
+    QTest::newRow("unknown kept alone") << "Device or resource busy" << QString();
+}
+
+void tst_TextFile::systemErrorsGetJapaneseReasons()
+{
+    QFETCH(QString, system);
+    QFETCH(QString, reason);
+    const QString text = SystemErrorText(system);
+    if (reason.isEmpty())
+        QCOMPARE(text, system);
+    else
+        QCOMPARE(text, reason + QStringLiteral("（") + system + QStringLiteral("）"));
 }
 
 void tst_TextFile::killDuringSaveLeavesWholeFile()

@@ -16,6 +16,8 @@ private Q_SLOTS:
     void charsetFollowsTheEncoding();
     void choice_data();
     void choice();
+    void helpCarriesEveryTrigger_data();
+    void helpCarriesEveryTrigger();
 };
 
 void tst_HtmlList::rows_data()
@@ -145,6 +147,35 @@ void tst_HtmlList::choice()
     QCOMPARE(c.title, title);
     QCOMPARE(int(c.font), font);
     QCOMPARE(HtmlListFileName(file), output);
+}
+
+void tst_HtmlList::helpCarriesEveryTrigger_data()
+{
+    QTest::addColumn<QString>("candidateFile");
+    QTest::newRow("letters") << "CandVelmor.csv";
+    QTest::newRow("phonetic") << "CandAll.csv";
+}
+
+// The help page the build lays out holds a chart row for every trigger of the installed
+// tables, made by the list generator itself.
+void tst_HtmlList::helpCarriesEveryTrigger()
+{
+    QFETCH(QString, candidateFile);
+    const QString data = qEnvironmentVariable("VELMOR_BUILD_DATA_DIR");
+    QByteArray help;
+    QVERIFY(ReadFileBytes(data + QStringLiteral("/Help/VelmorHelp.html"), &help));
+    const QString page = QString::fromUtf8(help);
+    QVERIFY(!page.contains(QStringLiteral("<!-- trigger chart -->")));
+    QVERIFY(!page.contains(QStringLiteral("の後に候補")));
+    const TextReadResult cand =
+        ReadTextFile(data + QStringLiteral("/Tbl/") + candidateFile, TextFileKind::Table);
+    QVERIFY(cand.ok);
+    QVERIFY(!cand.lines.isEmpty());
+    for (const QString &line : cand.lines) {
+        const QString row = HtmlListRow(line);
+        QVERIFY2(row.isEmpty() || page.contains(row), qPrintable(line));
+    }
+    QVERIFY(page.contains(candidateFile));
 }
 
 QTEST_APPLESS_MAIN(tst_HtmlList)

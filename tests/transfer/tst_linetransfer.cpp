@@ -25,14 +25,20 @@ void tst_LineTransfer::content_data()
     QTest::addColumn<QByteArray>("fontPart");
     QTest::addColumn<QByteArray>("sizePart");
     QTest::addColumn<bool>("workRtf");
-    QTest::newRow("rich text: line font, size box") << 0 << true << QByteArray(" Segoe UI;")
-                                                    << QByteArray("\\fs72") << false;
-    QTest::newRow("character references: still rich text") << 1 << true << QByteArray(" Segoe UI;")
-                                                           << QByteArray("\\fs72") << false;
-    QTest::newRow("rich text II: pad font and size") << 4 << true << QByteArray(" Times New Roman;")
-                                                     << QByteArray("\\fs26") << true;
+    QTest::addColumn<bool>("phonetic");
+    QTest::newRow("rich text: line font, size box")
+        << 0 << true << QByteArray(" Segoe UI;") << QByteArray("\\lang1031\\f0\\fs72") << false
+        << false;
+    QTest::newRow("phonetic page: no proofing")
+        << 0 << true << QByteArray(" Segoe UI;") << QByteArray("\\lang255\\noproof\\f0\\fs72") << false
+        << true;
+    QTest::newRow("character references: still rich text")
+        << 1 << true << QByteArray(" Segoe UI;") << QByteArray("\\fs72") << false << false;
+    QTest::newRow("rich text II: pad font and size")
+        << 4 << true << QByteArray(" Times New Roman;") << QByteArray("\\lang1031\\f0\\fs26")
+        << true << false;
     QTest::newRow("rich text II, no folder: the line still goes")
-        << 4 << false << QByteArray(" Segoe UI;") << QByteArray("\\fs72") << false;
+        << 4 << false << QByteArray(" Segoe UI;") << QByteArray("\\fs72") << false << false;
 }
 
 void tst_LineTransfer::content()
@@ -42,17 +48,21 @@ void tst_LineTransfer::content()
     QFETCH(QByteArray, fontPart);
     QFETCH(QByteArray, sizePart);
     QFETCH(bool, workRtf);
+    QFETCH(bool, phonetic);
     QTemporaryDir dir;
     const QString sys = folderThere ? dir.path() : dir.filePath(QStringLiteral("gone"));
     Settings s;
     s.UsrMainFontSize = 13;
+    s.SelectLang = QStringLiteral("ドイツ語");
     QString error;
-    const TransferContent c = PrepareLineTransfer(QStringLiteral("bɔ̃"), mode,
-                                                  QStringLiteral("Segoe UI"), 36, s, sys, &error);
+    const TransferContent c = PrepareLineTransfer(
+        QStringLiteral("bɔ̃"), mode, QStringLiteral("Segoe UI"), 36, phonetic, s, sys, &error);
     QVERIFY(c.copies);
     QCOMPARE(c.plainText, QStringLiteral("bɔ̃"));
     QVERIFY(c.rtf.contains(fontPart));
-    QVERIFY(c.rtf.contains(sizePart + "\\u98?\\u596?\\u771?\\f1\\par}"));
+    // Inline: no paragraph mark after the line.
+    QVERIFY2(c.rtf.endsWith(sizePart + "\\u98?\\u596?\\u771?}"), c.rtf.constData());
+    QVERIFY(c.html.contains(QStringLiteral("b&#596;&#771;</span>")));
     QCOMPARE(error.isEmpty(), folderThere);
     if (!folderThere)
         QVERIFY(error.contains(QStringLiteral("Work.rtf")));
@@ -60,8 +70,8 @@ void tst_LineTransfer::content()
     const bool exists = ReadFileBytes(WorkRtfPath(sys), &written);
     QCOMPARE(exists, workRtf);
     if (workRtf) {
-        QCOMPARE(c.rtf, written); // the file's bytes are the rich text
-        QVERIFY(written.endsWith("\\par}\r\n"));
+        QCOMPARE(c.workRtf, written);
+        QVERIFY(written.endsWith("\\lang1041\\f0\\fs26\\u98?\\u596?\\u771?\\f1\\par}\r\n"));
     }
 }
 

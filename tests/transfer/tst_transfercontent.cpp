@@ -25,6 +25,7 @@ private Q_SLOTS:
     void afterwards();
     void unknownModeCopiesNothing();
     void phoneticEmptyNotPad();
+    void richDocuments_data();
     void richDocuments();
     void richIIWritesWorkRtf();
     void richIIFallsBackOnFailure();
@@ -184,27 +185,58 @@ void tst_TransferContent::phoneticEmptyNotPad()
     const TransferContent c = TransferContentFor(10, fields, settings);
     QVERIFY(c.copies);
     QCOMPARE(c.plainText, QString());
-    QVERIFY(c.rtf.endsWith("\\fs32\\f1\\par}"));
+    QVERIFY(c.rtf.endsWith("\\lang255\\noproof\\f0\\fs32}"));
     QVERIFY(c.rtf.contains("DejaVu Sans Mono"));
     QVERIFY(!c.rtf.contains("\\u112?"));
 }
 
+void tst_TransferContent::richDocuments_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<QString>("html");
+    const QByteArray head = "{\\rtf1\\ansi\\ansicpg932\\deff0\\deflang1033\\deflangfe1041"
+                            "{\\fonttbl{\\f0\\froman\\fprq2\\fcharset0 Liberation Serif;}}"
+                            "\\viewkind4\\uc1\\pard";
+    const QByteArray lines = "\\f0\\fs26\\u233?\\u32?\\u60?\\par\\par\\u98?}";
+    const QString span = QStringLiteral(
+        "style=\"font-family:'Liberation Serif';font-size:13pt;white-space:pre-wrap\">"
+        "&#233; &#60;<br><br>b</span>");
+    QTest::newRow("0 French") << 0 << QStringLiteral("フランス語") << head + "\\lang1036" + lines
+                              << "<meta charset=\"utf-8\"><span lang=\"fr-FR\" " + span;
+    QTest::newRow("4 Spanish") << 4 << QStringLiteral("スペイン語") << head + "\\lang3082" + lines
+                               << "<meta charset=\"utf-8\"><span lang=\"es-ES\" " + span;
+    QTest::newRow("0 Portuguese") << 0 << QStringLiteral("ﾎﾟﾙﾄｶﾞﾙ語")
+                                  << head + "\\lang2070" + lines
+                                  << "<meta charset=\"utf-8\"><span lang=\"pt-PT\" " + span;
+    QTest::newRow("0 general") << 0 << QStringLiteral("欧　文") << head + "\\lang255\\noproof" + lines
+                               << "<meta charset=\"utf-8\"><span " + span;
+    QTest::newRow("10 phonetic, whatever the language")
+        << 10 << QStringLiteral("英　語")
+        << QByteArray("{\\rtf1\\ansi\\ansicpg932\\deff0\\deflang1033\\deflangfe1041"
+                      "{\\fonttbl{\\f0\\fmodern\\fprq2\\fcharset0 DejaVu Sans Mono;}}"
+                      "\\viewkind4\\uc1\\pard\\lang255\\noproof\\f0\\fs32\\u601?\\u720?}")
+        << QStringLiteral("<meta charset=\"utf-8\"><span style=\"font-family:'DejaVu Sans "
+                          "Mono';font-size:16pt;white-space:pre-wrap\">&#601;&#720;</span>");
+}
+
+// What a rich-text component copies: no paragraph mark after the last line, lines
+// as \par, the language of the selector.
 void tst_TransferContent::richDocuments()
 {
-    const TransferFields fields{QStringLiteral("é\nb"), QString(), QStringLiteral("ə"), QString()};
-    const TransferContent pad = TransferContentFor(0, fields, settings);
-    QCOMPARE(pad.rtf, QByteArray("{\\rtf1\\ansi\\ansicpg932\\deff0\\deflang1033\\deflangfe1041"
-                                 "{\\fonttbl{\\f0\\froman\\fprq2\\fcharset0 Liberation Serif;}}"
-                                 "\\viewkind4\\uc1\\pard\\lang1041\\f0\\fs26"
-                                 "\\u233?\\u13?\\u10?\\u98?\\f1\\par}"));
-    const TransferContent phonetic = TransferContentFor(10, fields, settings);
-    QCOMPARE(phonetic.rtf, QByteArray("{\\rtf1\\ansi\\ansicpg932\\deff0\\deflang1033"
-                                      "\\deflangfe1041{\\fonttbl{\\f0\\fmodern\\fprq2\\fcharset0 "
-                                      "DejaVu Sans Mono;}}\\viewkind4\\uc1\\pard\\lang1041\\f0"
-                                      "\\fs32\\u601?\\f1\\par}"));
-    // Mode 4 without a file: the document it would write, CR LF included.
-    const TransferContent richII = TransferContentFor(4, fields, settings);
-    QCOMPARE(richII.rtf, pad.rtf + "\r\n");
+    QFETCH(int, mode);
+    QFETCH(QString, language);
+    QFETCH(QByteArray, rtf);
+    QFETCH(QString, html);
+    Settings s = settings;
+    s.SelectLang = language;
+    const TransferFields fields{QStringLiteral("é <\n\nb"), QString(), QStringLiteral("əː"),
+                                QString()};
+    const TransferContent c = TransferContentFor(mode, fields, s);
+    QCOMPARE(c.rtf, rtf);
+    QCOMPARE(c.html, html);
+    QCOMPARE(c.workRtf.isEmpty(), mode != 4);
 }
 
 void tst_TransferContent::richIIWritesWorkRtf()
@@ -216,7 +248,8 @@ void tst_TransferContent::richIIWritesWorkRtf()
     QCOMPARE(error, QString());
     QByteArray file;
     QVERIFY(ReadFileBytes(WorkRtfPath(dir.path()), &file));
-    QCOMPARE(c.rtf, file);
+    QCOMPARE(c.workRtf, file);
+    QCOMPARE(c.rtf, TransferContentFor(0, fields, settings).rtf);
     QByteArray direct;
     QTemporaryDir other;
     QVERIFY(WriteWorkRtf(other.path(), 0, settings.UsrMainFontSize, u"ab\r\ncd",
@@ -242,8 +275,8 @@ void tst_TransferContent::richIIFallsBackOnFailure()
     QString error;
     const TransferContent c = PrepareTransfer(4, fields, settings, missing, &error);
     QVERIFY2(error.contains(QStringLiteral("Work.rtf")), qPrintable(error));
-    // The user still gets the text, as mode 0 gives it.
-    QCOMPARE(c, TransferContentFor(0, fields, settings));
+    // The user still gets the text.
+    QCOMPARE(c.rtf, TransferContentFor(0, fields, settings).rtf);
     QVERIFY(c.copies);
     QCOMPARE(c.plainText, QStringLiteral("é"));
 }
@@ -270,9 +303,11 @@ void tst_TransferContent::clipboardRoundTrip()
     const bool rich = mode == 0 || mode == 4 || mode == 10;
     QCOMPARE(back->hasFormat(QStringLiteral("text/rtf")), rich);
     QCOMPARE(back->hasFormat(QStringLiteral("text/richtext")), rich);
+    QCOMPARE(back->hasHtml(), rich);
     if (rich) {
         QCOMPARE(back->data(QStringLiteral("text/rtf")), c.rtf);
         QCOMPARE(back->data(QStringLiteral("text/richtext")), c.rtf);
+        QCOMPARE(back->html(), c.html);
     }
 }
 

@@ -29,6 +29,12 @@ private Q_SLOTS:
     void workRtfOneLine();
     void workRtfFailureNamesFile();
     void workRtfFailureKeepsOldFile();
+    void fragmentLines_data();
+    void fragmentLines();
+    void languageIds_data();
+    void languageIds();
+    void html_data();
+    void html();
 };
 
 void tst_TransferEncodings::hexRefs_data()
@@ -223,6 +229,84 @@ void tst_TransferEncodings::workRtfFailureKeepsOldFile()
     QByteArray after;
     QVERIFY(ReadFileBytes(WorkRtfPath(dir.path()), &after));
     QCOMPARE(after, before);
+}
+
+void tst_TransferEncodings::fragmentLines_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("body");
+    QTest::newRow("empty") << QString() << QString();
+    QTest::newRow("one line") << QStringLiteral("é") << QStringLiteral("\\u233?");
+    QTest::newRow("two lines") << QStringLiteral("a\r\nb") << QStringLiteral("\\u97?\\par\\u98?");
+    // A selection that ends with its line break keeps it: one paragraph mark.
+    QTest::newRow("final break") << QStringLiteral("a\r\n") << QStringLiteral("\\u97?\\par");
+    QTest::newRow("lone CR stays a character")
+        << QStringLiteral("a\rb") << QStringLiteral("\\u97?\\u13?\\u98?");
+}
+
+void tst_TransferEncodings::fragmentLines()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, body);
+    const QString head = QStringLiteral(
+        "{\\rtf1\\ansi\\ansicpg932\\deff0\\deflang1033\\deflangfe1041{\\fonttbl{\\f0\\froman"
+        "\\fprq2\\fcharset0 Times New Roman;}}\\viewkind4\\uc1\\pard");
+    QCOMPARE(BuildRtfFragment(0, 20, text, QStringLiteral("Times New Roman"), u"froman", 1036),
+             head + QStringLiteral("\\lang1036\\f0\\fs40") + body + u'}');
+    QCOMPARE(BuildRtfFragment(0, 20, text, QStringLiteral("Times New Roman"), u"froman",
+                              NoProofing),
+             head + QStringLiteral("\\lang255\\noproof\\f0\\fs40") + body + u'}');
+}
+
+void tst_TransferEncodings::languageIds_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<int>("id");
+    QTest::newRow("English") << "en_US" << 1033;
+    QTest::newRow("French") << "fr_FR" << 1036;
+    QTest::newRow("German") << "de_DE" << 1031;
+    QTest::newRow("Italian") << "it_IT" << 1040;
+    QTest::newRow("Spanish") << "es_ES" << 3082;
+    QTest::newRow("Portuguese") << "pt_PT" << 2070;
+    QTest::newRow("Dutch") << "nl_NL" << 1043;
+    QTest::newRow("none") << "" << NoProofing;
+}
+
+void tst_TransferEncodings::languageIds()
+{
+    QFETCH(QString, locale);
+    QFETCH(int, id);
+    QCOMPARE(WindowsLanguageId(locale), id);
+}
+
+void tst_TransferEncodings::html_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("font");
+    QTest::addColumn<QString>("html");
+    QTest::newRow("markup, blanks and breaks")
+        << QStringLiteral("a&b <i>  \"x'\r\n\r\nz") << QStringLiteral("Arial")
+        << QStringLiteral("style=\"font-family:'Arial';font-size:9pt;white-space:pre-wrap\">"
+                          "a&#38;b &#60;i&#62;  &#34;x&#39;<br><br>z</span>");
+    QTest::newRow("outside the basic plane: one reference")
+        << QStringLiteral("\U0001D11E") << QStringLiteral("Arial")
+        << QStringLiteral("style=\"font-family:'Arial';font-size:9pt;white-space:pre-wrap\">"
+                          "&#119070;</span>");
+    QTest::newRow("a quote in the family name")
+        << QStringLiteral("x") << QStringLiteral("O'Neil \"Sans\"")
+        << QStringLiteral("style=\"font-family:'O\\&#39;Neil &#34;Sans&#34;';font-size:9pt;"
+                          "white-space:pre-wrap\">x</span>");
+}
+
+void tst_TransferEncodings::html()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, font);
+    QFETCH(QString, html);
+    QCOMPARE(TransferHtml(text, font, 9, QString()),
+             QStringLiteral("<meta charset=\"utf-8\"><span ") + html);
+    QCOMPARE(TransferHtml(text, font, 9, QStringLiteral("it-IT")),
+             QStringLiteral("<meta charset=\"utf-8\"><span lang=\"it-IT\" ") + html);
 }
 
 QTEST_APPLESS_MAIN(tst_TransferEncodings)

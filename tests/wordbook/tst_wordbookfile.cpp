@@ -64,6 +64,9 @@ private Q_SLOTS:
     void parseLine();
     void skippedLinesKeptOnSave();
     void voiceAndColourTakenAsStored();
+    void oddCharactersSurviveSaveAndLoad_data();
+    void oddCharactersSurviveSaveAndLoad();
+    void loadedFieldsAreIndependentStrings();
     void typedEscapeCodesComeBack();
     void loneCrAndLf();
     void headerBreaksBecomeBlanks();
@@ -238,6 +241,13 @@ void tst_WordBookFile::parseLine_data()
     // Seven fields by count, but the last quote is open: kept, never rewritten.
     QTest::newRow("open quote at end") << "\"a\",\"\",\"\",\"\",\"\",\"\",\"#FF0000" << false << ""
                                        << "";
+    // Text after a NUL is text: read as an eighth field, the line is kept whole.
+    QTest::newRow("nul after last field")
+        << QString(QStringLiteral("\"a\",\"\",\"\",\"\",\"\",\"\",\"g\"") + QChar(0) + "x") << false
+        << "" << "";
+    QTest::newRow("nul in unquoted field")
+        << QString(QStringLiteral("a") + QChar(0) + "b,,,,,,g") << true
+        << QString(QStringLiteral("a") + QChar(0) + "b") << "g";
     QTest::newRow("open quote swallows rest") << "\"a,\"\",\"\",\"\",\"\",\"\",\"\"" << false << ""
                                               << "";
 }
@@ -288,8 +298,76 @@ void tst_WordBookFile::voiceAndColourTakenAsStored()
         QStringLiteral("\"a#$22\",\"b#$0D\",\"c\",\"d\",\"e\",\"v#$22.mp3\",\"#$0D\""), &w));
     QCOMPARE(w.foreignWord, QStringLiteral("a\""));
     QCOMPARE(w.phoneticSymbols, QStringLiteral("b\r\n"));
-    QCOMPARE(w.voiceFile, QStringLiteral("v#$22.mp3"));
+    // Every save writes a quote there as "#$22", so that is what it reads back as; a
+    // line break cannot be in them.
+    QCOMPARE(w.voiceFile, QStringLiteral("v\".mp3"));
     QCOMPARE(w.textColour, QStringLiteral("#$0D"));
+}
+
+void tst_WordBookFile::oddCharactersSurviveSaveAndLoad_data()
+{
+    QTest::addColumn<int>("field");
+    QTest::addColumn<QString>("text");
+    const QChar nul(0);
+    QTest::newRow("quote in voice file") << 5 << "say \"hi\".mp3";
+    QTest::newRow("quote in colour") << 6 << "\"#FF0000\"";
+    QTest::newRow("nul in foreign word") << 0 << QString(QStringLiteral("a") + nul + "b");
+    QTest::newRow("nul in notes") << 4 << QString(QStringLiteral("x") + nul + "\r\n" + nul);
+    QTest::newRow("nul in voice file") << 5 << QString(nul + QStringLiteral("v.mp3"));
+    QTest::newRow("nul alone in colour") << 6 << QString(nul);
+}
+
+void tst_WordBookFile::oddCharactersSurviveSaveAndLoad()
+{
+    QFETCH(int, field);
+    QFETCH(QString, text);
+    QTemporaryDir dir;
+    WordBook book;
+    book.title = QStringLiteral("Odd");
+    book.fileName = QStringLiteral("odd.utx");
+    WordEntry odd = chat();
+    QString *fields[] = {&odd.foreignWord, &odd.phoneticSymbols, &odd.phoneticKana,
+                         &odd.japanese,    &odd.notes,           &odd.voiceFile,
+                         &odd.textColour};
+    *fields[field] = text;
+    book.words = {odd, chat()};
+    QVERIFY(SaveWordBook(dir.path(), book).ok);
+    const QByteArray first = fileBytes(dir.filePath("odd.utx"));
+
+    const WordBookLoadResult loaded = LoadWordBook(dir.path(), book.fileName);
+    QVERIFY(loaded.ok());
+    QCOMPARE(loaded.book.words, book.words);
+    QVERIFY(loaded.book.keptLines.isEmpty());
+    QVERIFY(SaveWordBook(dir.path(), loaded.book).ok);
+    QCOMPARE(fileBytes(dir.filePath("odd.utx")), first);
+}
+
+void tst_WordBookFile::loadedFieldsAreIndependentStrings()
+{
+    // The loader's fields share the file's memory; each must still end in a NUL where
+    // Qt expects one, and changing one must leave every other untouched.
+    QTemporaryDir dir;
+    writeBytes(dir.filePath("s.utx"),
+               utf16File({"T", "", "", WordLine(chat()), "a,b,c,d,e,f,g", WordLine(chat())}));
+    WordBookLoadResult loaded = LoadWordBook(dir.path(), "s.utx");
+    QVERIFY(loaded.ok());
+    QCOMPARE(loaded.book.words.size(), 3);
+    for (const WordEntry &w : std::as_const(loaded.book.words)) {
+        for (const QString &f : WordFields(w))
+            QCOMPARE(f.utf16()[f.size()], u'\0');
+    }
+    QCOMPARE(loaded.book.words[1].textColour, QStringLiteral("g"));
+    QList<WordEntry> words = loaded.book.words;
+    words[0].foreignWord.append(QStringLiteral("XYZ"));
+    words[0].phoneticSymbols[0] = u'q';
+    words[1].foreignWord.append(QStringLiteral("bbb"));
+    loaded = {};
+    QCOMPARE(words[0].foreignWord, QStringLiteral("chatXYZ"));
+    QCOMPARE(words[0].phoneticSymbols, QStringLiteral("qa"));
+    QCOMPARE(words[0].phoneticKana, QStringLiteral("シャ"));
+    QCOMPARE(words[1].foreignWord, QStringLiteral("abbb"));
+    QCOMPARE(words[1].phoneticSymbols, QStringLiteral("b"));
+    QCOMPARE(words[2], chat());
 }
 
 void tst_WordBookFile::typedEscapeCodesComeBack()

@@ -42,7 +42,33 @@ private Q_SLOTS:
     void dictionaryToggle();
     void voicePath();
     void existingVoicePath();
+    void playerBesideDialog_data();
+    void playerBesideDialog();
 };
+
+void tst_WordBookFolders::playerBesideDialog_data()
+{
+    QTest::addColumn<QRect>("dialog");
+    QTest::addColumn<QPoint>("player");
+    const QRect screen(0, 0, 1280, 1024);
+    QTest::newRow("right") << QRect(100, 200, 700, 500) << QPoint(808, 200);
+    QTest::newRow("left") << QRect(600, 200, 600, 500) << QPoint(600 - 8 - 250, 200);
+    QTest::newRow("below") << QRect(100, 100, 1100, 500) << QPoint(100, 608);
+    QTest::newRow("above") << QRect(100, 600, 1100, 400) << QPoint(100, 600 - 8 - 130);
+    QTest::newRow("pulled up into the screen") << QRect(100, 950, 700, 60) << QPoint(808, 894);
+    QTest::newRow("no room: a corner") << screen << QPoint(1280 - 250, 1024 - 130);
+}
+
+void tst_WordBookFolders::playerBesideDialog()
+{
+    QFETCH(QRect, dialog);
+    QFETCH(QPoint, player);
+    const QSize frame(250, 130);
+    const QRect screen(0, 0, 1280, 1024);
+    const QPoint at = PlayerPositionBeside(dialog, frame, screen);
+    QCOMPARE(at, player);
+    QVERIFY(screen.contains(QRect(at, frame)));
+}
 
 void tst_WordBookFolders::folderListCreatedWithTwoLines()
 {

@@ -34,6 +34,8 @@ private Q_SLOTS:
     void numberColumnDoesNotSort();
     void sortConfirmation();
     void sortedOrderIsWhatIsSaved();
+    void foreignKeyIsLocaleLowerCase_data();
+    void foreignKeyIsLocaleLowerCase();
 };
 
 void tst_WordList::rowsAreNumbered()
@@ -150,6 +152,25 @@ void tst_WordList::sortedOrderIsWhatIsSaved()
     const QList<WordEntry> words = WordListWords(rows);
     QCOMPARE(words[0].foreignWord, QStringLiteral("a"));
     QCOMPARE(words[1].japanese, QStringLiteral("1"));
+}
+
+void tst_WordList::foreignKeyIsLocaleLowerCase_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    for (const char *name : {"en_US", "fr_FR", "de_DE", "ru_RU", "el_GR", "tr_TR", "lt_LT", "C"})
+        QTest::newRow(name) << QLocale(QString::fromLatin1(name));
+}
+
+void tst_WordList::foreignKeyIsLocaleLowerCase()
+{
+    QFETCH(QLocale, locale);
+    QStringList texts = {QStringLiteral("ΟΔΟΣ ΣΑΣ"), QStringLiteral("İstanbul"),
+                         QStringLiteral("IJssel Ì"), QStringLiteral("Straße"),
+                         QStringLiteral("ＡＢＣ"), QStringLiteral("𐐀x"), QString()};
+    for (char16_t c = 1; c < 0x0600; ++c)
+        texts.append(QString(QChar(c)) + QStringLiteral("A") + QChar(c));
+    for (const QString &text : std::as_const(texts))
+        QCOMPARE(ForeignSortKey(text, locale), locale.toLower(text));
 }
 
 QTEST_APPLESS_MAIN(tst_WordList)

@@ -30,10 +30,12 @@ class FakeShell : public Shell
 {
 public:
     QStringList opened;
-    bool openFile(const QString &path) override
+    bool hasViewer = true;
+    void openFile(const QString &path, OpenFailed failed) override
     {
         opened.append(path);
-        return true;
+        if (!hasViewer && failed)
+            failed(QStringLiteral("表示するプログラムがありません。"));
     }
 };
 

@@ -1,4 +1,4 @@
-// Opens files with the desktop's associated program.
+// Opens files with the desktop's associated program (xdg-open).
 #pragma once
 
 #include "shell.h"
@@ -6,5 +6,5 @@
 class DesktopShell : public Shell
 {
 public:
-    bool openFile(const QString &path) override;
+    void openFile(const QString &path, OpenFailed failed) override;
 };

@@ -96,7 +96,39 @@ bool windowManagerSupports(Display *display, const char *name)
         .contains(atom(display, name));
 }
 
+bool isTerminalName(const QString &name)
+{
+    const QString lower = name.toLower();
+    for (const QString &terminal : TerminalWindowClasses()) {
+        if (lower == terminal || lower.startsWith(terminal + u'-') ||
+            lower.endsWith(u'.' + terminal))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
+
+const QStringList &TerminalWindowClasses()
+{
+    static const QStringList names = {
+        QStringLiteral("xterm"),          QStringLiteral("uxterm"),
+        QStringLiteral("gnome-terminal"), QStringLiteral("konsole"),
+        QStringLiteral("xfce4-terminal"), QStringLiteral("mate-terminal"),
+        QStringLiteral("lxterminal"),     QStringLiteral("terminator"),
+        QStringLiteral("tilix"),          QStringLiteral("kitty"),
+        QStringLiteral("alacritty"),      QStringLiteral("foot"),
+        QStringLiteral("wezterm"),        QStringLiteral("urxvt"),
+        QStringLiteral("st"),             QStringLiteral("qterminal"),
+    };
+    return names;
+}
+
+PasteKeystroke PasteKeystrokeForClass(const QString &instanceName, const QString &className)
+{
+    return isTerminalName(instanceName) || isTerminalName(className) ? PasteKeystroke::ShiftInsert
+                                                                     : PasteKeystroke::CtrlV;
+}
 
 X11WindowSystem::X11WindowSystem(const QByteArray &displayName)
 {
@@ -246,12 +278,36 @@ bool X11WindowSystem::activateWindow(ForeignWindowId window)
     return result == XDO_SUCCESS && !trap.failed();
 }
 
-bool X11WindowSystem::sendPasteKeystroke(ForeignWindowId)
+QStringList X11WindowSystem::windowClass(ForeignWindowId window) const
+{
+    if (!m_xdo || window == 0)
+        return {QString(), QString()};
+    XClassHint hint{};
+    ErrorTrap trap(m_xdo->xdpy);
+    const bool ok = XGetClassHint(m_xdo->xdpy, Window(window), &hint) && !trap.failed();
+    QStringList names{ok && hint.res_name ? QString::fromLocal8Bit(hint.res_name) : QString(),
+                      ok && hint.res_class ? QString::fromLocal8Bit(hint.res_class) : QString()};
+    if (hint.res_name)
+        XFree(hint.res_name);
+    if (hint.res_class)
+        XFree(hint.res_class);
+    return names;
+}
+
+PasteKeystroke X11WindowSystem::pasteKeystrokeFor(ForeignWindowId window) const
+{
+    const QStringList names = windowClass(window);
+    return PasteKeystrokeForClass(names.value(0), names.value(1));
+}
+
+bool X11WindowSystem::sendPasteKeystroke(ForeignWindowId window)
 {
     if (!m_xdo)
         return false;
+    const char *keys =
+        pasteKeystrokeFor(window) == PasteKeystroke::ShiftInsert ? "shift+Insert" : "ctrl+v";
     ErrorTrap trap(m_xdo->xdpy);
-    const int result = xdo_send_keysequence_window(m_xdo, CURRENTWINDOW, "ctrl+v", 12000);
+    const int result = xdo_send_keysequence_window(m_xdo, CURRENTWINDOW, keys, 12000);
     XFlush(m_xdo->xdpy);
     return result == XDO_SUCCESS && !trap.failed();
 }

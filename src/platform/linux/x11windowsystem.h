@@ -4,10 +4,21 @@
 #pragma once
 
 #include <QByteArray>
+#include <QStringList>
 
 #include "windowsystem.h"
 
 struct xdo;
+
+// Terminals take Ctrl+V as "insert the next key literally"; Shift+Insert pastes in
+// every one of them.
+enum class PasteKeystroke { CtrlV, ShiftInsert };
+
+// The WM_CLASS names (instance or class, any letter case) of the terminals.
+const QStringList &TerminalWindowClasses();
+// "gnome-terminal-server" and "st-256color" are terminals too, as is a class named
+// in reverse-domain form ("org.wezfurlong.wezterm").
+PasteKeystroke PasteKeystrokeForClass(const QString &instanceName, const QString &className);
 
 class X11WindowSystem : public WindowSystem
 {
@@ -23,7 +34,11 @@ public:
     QString windowTitle(ForeignWindowId window) const override;
     bool isDesktopOrPanel(ForeignWindowId window) const override;
     bool activateWindow(ForeignWindowId window) override;
-    // Ctrl down, V down, Ctrl up, V up, to whichever window has the keyboard focus.
+    // The window's WM_CLASS; empty strings when it has none.
+    QStringList windowClass(ForeignWindowId window) const;
+    PasteKeystroke pasteKeystrokeFor(ForeignWindowId window) const;
+    // Ctrl down, V down, Ctrl up, V up (or the same with Shift and Insert for a
+    // terminal), to whichever window has the keyboard focus.
     bool sendPasteKeystroke(ForeignWindowId window) override;
     bool capsLockOn() const override;
     void setCapsLock(bool on) override;

@@ -1,7 +1,9 @@
 #include "inputcontroller.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -17,6 +19,7 @@
 #include "tphonetickeyboard.h"
 #include "ttriggerkeyboard.h"
 #include "windowsystem.h"
+#include "tdocumentfrm.h"
 
 namespace {
 
@@ -25,6 +28,58 @@ TriggerKeyboardColours keyboardColours(const Settings &s)
     return {ToQColor(s.ImageColor1), ToQColor(s.ImageColor1U), ToQColor(s.ImageColor1T),
             ToQColor(s.ImageColor1C)};
 }
+
+// While a candidate window is open the program takes no other input, as under a modal
+// window. The window never has the focus: keys keep arriving at the focused field, in
+// the order typed, and go on to the window, so a key typed while the window opens is
+// never lost to the window system's focus change. Keys after the window closed wait in
+// held until its choice is in the field.
+class CandidateInputRouter : public QObject
+{
+public:
+    template <typename Held>
+    CandidateInputRouter(TCandidateWindow *window, Held hold)
+        : m_window(window), m_hold(std::move(hold))
+    {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        // The window-system level hands each event on to a widget: decide there.
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (!widget || widget->window() == m_window)
+            return false;
+        switch (event->type()) {
+        case QEvent::ShortcutOverride:
+            // Taken as a key, so no command of the program runs meanwhile.
+            event->accept();
+            return true;
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+            if (m_window->isFinished())
+                m_hold(widget, static_cast<QKeyEvent *>(event));
+            else
+                QCoreApplication::sendEvent(m_window, event);
+            return true;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::ContextMenu:
+            return true;
+        case QEvent::Close:
+            return widget->isWindow();
+        default:
+            return false;
+        }
+    }
+
+private:
+    TCandidateWindow *m_window;
+    std::function<void(QWidget *, QKeyEvent *)> m_hold;
+};
 
 } // namespace
 
@@ -233,9 +288,8 @@ void InputController::OpenCandidateList(InputChannel channel)
     const QString file = channel == InputChannel::Letter
                              ? QString::fromUtf16(LetterCandidateFile)
                              : m_settings.PhCandFile;
-    const QString path = CandidateListPath(m_folders.TableFolder, file);
-    if (QFileInfo(path).isFile() && m_platform.shell)
-        m_platform.shell->openFile(path);
+    OpenDocument(m_platform.shell, m_platform.dialogs, m_window,
+                 CandidateListPath(m_folders.TableFolder, file), DocumentFallback::Window);
 }
 
 void InputController::SetLetterOneInput(bool on)
@@ -309,7 +363,7 @@ void InputController::ShowCandidateWindow(CandidateWindow window)
     w->placeAbove(field);
     if (m_windowShownHook)
         m_windowShownHook(*w);
-    w->exec();
+    runCandidateWindow(*w);
     const std::optional<QString> choice = w->choice();
     w.reset();
     if (choice)
@@ -317,6 +371,39 @@ void InputController::ShowCandidateWindow(CandidateWindow window)
     if (band) {
         const CapsPushBack back = BandWindowClosing(m_states.letter.target, capsLockOn());
         applyToPad(back.pad, back.state, back.capsButtonDown);
+    }
+    replayHeldKeys();
+}
+
+void InputController::runCandidateWindow(TCandidateWindow &window)
+{
+    if (window.isFinished())
+        return;
+    CandidateInputRouter router(&window, [this](QWidget *receiver, QKeyEvent *key) {
+        m_heldKeys.push_back({receiver, std::unique_ptr<QKeyEvent>(key->clone())});
+    });
+    window.show();
+    // Keys held from the window before belong to this one first.
+    while (!m_heldKeys.empty() && !window.isFinished()) {
+        const HeldKey key = std::move(m_heldKeys.front());
+        m_heldKeys.pop_front();
+        QCoreApplication::sendEvent(&window, key.event.get());
+    }
+    if (window.isFinished())
+        return;
+    QEventLoop loop;
+    connect(&window, &QDialog::finished, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::DialogExec);
+}
+
+void InputController::replayHeldKeys()
+{
+    // A held trigger opens its window here, which takes the keys after it itself.
+    while (!m_heldKeys.empty()) {
+        const HeldKey key = std::move(m_heldKeys.front());
+        m_heldKeys.pop_front();
+        if (key.receiver)
+            QCoreApplication::sendEvent(key.receiver, key.event.get());
     }
 }
 

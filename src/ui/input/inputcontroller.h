@@ -4,9 +4,12 @@
 // widgets and actions and hands them over; this class gives them their behaviour.
 #pragma once
 
+#include <QKeyEvent>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
+#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
@@ -142,6 +145,8 @@ private:
     void carryOut(const TypingDecision &decision, const AttachedField &field);
     void runWindowAction(CandidateWindow window);
     void applyToPad(CasePad pad, KeyboardCase state, std::optional<bool> capsDown);
+    void runCandidateWindow(TCandidateWindow &window);
+    void replayHeldKeys();
 
     Settings &m_settings;
     const AppFolders &m_folders;
@@ -156,4 +161,12 @@ private:
     QList<AttachedField> m_attached;
     std::map<CasePad, CaseHandler> m_caseHandlers;
     std::function<void(TCandidateWindow &)> m_windowShownHook;
+    // Keys that came after a candidate window closed and before its choice was in the
+    // field, with the widget each was meant for; typed after the choice, in order.
+    struct HeldKey
+    {
+        QPointer<QWidget> receiver;
+        std::unique_ptr<QKeyEvent> event;
+    };
+    std::deque<HeldKey> m_heldKeys;
 };

@@ -69,13 +69,26 @@ protected:
         else if (m_text.isEmpty())
             fill = QApplication::palette().color(QPalette::Button);
         p.fillRect(rect(), fill);
-        if (!m_text.isEmpty()) {
+        const CandidateGlyph glyph = CandidateCellGlyph(m_text);
+        if (glyph.standIn) {
+            // An invisible character: its short name, small, in a dashed box.
+            QFont small = m_font;
+            small.setPointSize(9);
+            p.setFont(small);
+            p.setPen(Qt::black);
+            const QFontMetrics fm(small);
+            QRect box = fm.boundingRect(glyph.text).adjusted(-3, -2, 3, 2);
+            box.moveCenter(rect().center());
+            p.drawText(box, Qt::AlignCenter, glyph.text);
+            p.setPen(QPen(Qt::black, 1, Qt::DashLine));
+            p.drawRect(box);
+        } else if (!glyph.text.isEmpty()) {
             p.setFont(m_font);
             p.setPen(Qt::black);
             const QFontMetrics fm(m_font);
-            const int x = (width() - fm.horizontalAdvance(m_text)) / 2;
+            const int x = (width() - fm.horizontalAdvance(glyph.text)) / 2;
             const int y = (height() - fm.height()) / 2;
-            p.drawText(x, y + fm.ascent(), m_text);
+            p.drawText(x, y + fm.ascent(), glyph.text);
         }
         p.setPen(QPen(Qt::black, 2));
         p.setBrush(Qt::NoBrush);
@@ -97,10 +110,14 @@ private:
 };
 
 TCandidateWindow::TCandidateWindow(const CandidateWindowSetup &setup, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                          Qt::WindowDoesNotAcceptFocus),
       m_setup(setup)
 {
-    setModal(true);
+    // The focus stays in the field that typed the trigger, so no key is lost while the
+    // window system moves it; the opener hands the field's keys on (InputController).
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    connect(this, &QDialog::finished, this, [this] { m_finished = true; });
     setFixedSize(CandidateWindowWidth, CandidateWindowHeight);
     setFocusPolicy(Qt::StrongFocus);
     QPalette pal = palette();

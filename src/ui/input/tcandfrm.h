@@ -46,6 +46,8 @@ public:
     void placeAbove(QWidget *field);
 
     int selectedSlot() const { return m_selected; }
+    // Closed by a choice, a key or the close button.
+    bool isFinished() const { return m_finished; }
     // The text to insert when the window closed by a choice; none when it closed without.
     std::optional<QString> choice() const { return m_choice; }
 
@@ -82,6 +84,7 @@ private:
     QToolButton *m_closeButton = nullptr;
     QToolButton *m_englishButton = nullptr;
     QTimer *m_clickTimer = nullptr;
+    bool m_finished = false;
     bool m_dragging = false;
     QPoint m_dragOffset;
 };

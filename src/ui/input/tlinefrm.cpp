@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -226,14 +225,14 @@ TransferContent TLineFrm::TransferLine()
     const TransferContent content = PrepareLineTransfer(
         Edit1->text(), m_s.settings.TransMode,
         phonetic ? m_s.settings.UsrSubFont : m_s.settings.UsrMainFont, m_lineTransferSize,
-        m_s.settings, m_s.folders.SysFolder, &error);
+        phonetic, m_s.settings, m_s.folders.SysFolder, &error);
     if (!error.isEmpty() && m_s.platform.dialogs)
         m_s.platform.dialogs->warning(error);
-    QGuiApplication::clipboard()->setMimeData(TransferMimeData(content));
     if (!Edit1->hasSelectedText()) {
         Edit1->setFocus();
         Edit1->selectAll();
     }
+    m_s.transfers.PublishTransfer(content);
     if (AutoPasteBox->isChecked())
         m_s.transfers.AutoPaste();
     if (ClearBox->isChecked())

@@ -5,22 +5,14 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyle>
+
+#include "pagefont.h"
 
 namespace {
 
 const QString KeyFontFamily = QStringLiteral("Times New Roman");
 const QString LabelFontFamily = QStringLiteral("ＭＳ Ｐゴシック");
-
-int fitFont(const QString &family, const QString &text, int maxWidth, int maxHeight)
-{
-    return FitFontSize(
-        [&](int pointSize) {
-            QFont f(family);
-            f.setPointSize(pointSize);
-            return QFontMetrics(f).size(Qt::TextSingleLine, text);
-        },
-        maxWidth, maxHeight);
-}
 
 void setTextLook(QWidget *w, const QColor &colour, bool bold, QPalette::ColorRole role)
 {
@@ -200,8 +192,19 @@ void TTriggerKeyboard::LayoutTriggerKeyboard()
 {
     m_layout = ::LayoutTriggerKeyboard(width(), height(), m_capsHeightFactor);
     const TriggerKeyboardLayout &l = m_layout;
-    const int keyPoints = fitFont(KeyFontFamily, QStringLiteral("W"), l.C, l.K);
-    const int labelPoints = fitFont(LabelFontFamily, QStringLiteral("m"), l.labelBox, l.labelBox);
+    const int keyPoints = FitFontPoints(KeyFontFamily, QStringLiteral("W"), l.C, l.K);
+    // A shift label may be no wider than its key, or the labels of a tall, narrow page
+    // run into each other; bold is the widest a label gets.
+    const int labelPoints = FitFontPoints(LabelFontFamily, QStringLiteral("W"),
+                                          qMin(l.labelBox, l.C), l.labelBox, true);
+    // A caption fits its own button, never more than the labels.
+    const auto captionPoints = [&](const QPushButton *button, const QRect &box) {
+        const int frame =
+            2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
+        return qMin(labelPoints, FitFontPoints(button->font().family(), button->text(),
+                                               box.width() - frame, box.height(),
+                                               button->font().bold()));
+    };
     for (int i = 0; i < TriggerKeyCount; ++i) {
         QPushButton *key = m_keys[i];
         QFont kf = key->font();
@@ -222,13 +225,13 @@ void TTriggerKeyboard::LayoutTriggerKeyboard()
         f.setPointSize(qMax(1, points));
         w->setFont(f);
     };
-    sized(m_caps, labelPoints);
+    sized(m_caps, captionPoints(m_caps, l.caps));
     m_caps->setGeometry(l.caps);
     m_direct->setGeometry(l.direct.left(), l.direct.top(), l.direct.width(),
                           m_direct->sizeHint().height());
     m_revival->setGeometry(l.revival.left(), l.revival.top(), l.revival.width(),
                            m_revival->sizeHint().height());
-    sized(m_listing, labelPoints);
+    sized(m_listing, captionPoints(m_listing, l.listing));
     m_listing->setGeometry(l.listing);
 }
 

@@ -33,6 +33,7 @@
 #include "inputcontroller.h"
 #include "qtcolour.h"
 #include "tableeditors.h"
+#include "tsearchpage.h"
 #include "tconvertfrm.h"
 #include "transfercontroller.h"
 #include "tshape.h"
@@ -110,6 +111,8 @@ void TMainFrm::LoadSettingsAndFolders()
     if (!LoadSettingsFile(m_folders.SysFolder + u'/' + QString::fromUtf16(SettingsFileName),
                           m_settings, &error))
         m_platform.dialogs->warning(error);
+    LoadSideSettings(m_folders.SysFolder + u'/' + QString::fromUtf16(SideSettingsFileName),
+                     m_settings);
     ChooseTableFolder(m_folders, m_settings.SysTblFlg);
     ChooseLanguageFolders(m_folders, m_settings.SelectLang);
     m_padDialogFolder = m_folders.UserTextFolder;
@@ -213,6 +216,7 @@ void TMainFrm::CreateCommands()
     connect(IMEChange, &QAction::triggered, this, &TMainFrm::IMEChangeExecute);
     connect(LatCombine, &QAction::triggered, this, &TMainFrm::LatCombineExecute);
     connect(LineMode, &QAction::triggered, this, &TMainFrm::LineModeExecute);
+    connect(WBEditor, &QAction::triggered, this, &TMainFrm::WBEditorExecute);
     connect(LatDivide, &QAction::triggered, this, &TMainFrm::LatDivideExecute);
 
     FileOpen = newCommand("FileOpen", QStringLiteral("開く"));
@@ -564,13 +568,20 @@ void TMainFrm::CreateSelectorPanel()
     FillFontList();
     connect(ComboBox1, &QComboBox::activated, this, &TMainFrm::ComboBox1Change);
     connect(ComboBox2, &QComboBox::currentTextChanged, this, &TMainFrm::ComboBox2Change);
+    // The box shows the size the pad took once the typing ends (99999 becomes the largest).
+    connect(ComboBox2->lineEdit(), &QLineEdit::editingFinished, this, [this] {
+        if (ScreenFontPoints(this, ComboBox2->currentText()) != 0) {
+            const QSignalBlocker blocker(ComboBox2);
+            ComboBox2->setCurrentText(QString::number(m_settings.UsrMainFontSize));
+        }
+    });
     connect(ComboBox3, &QComboBox::activated, this, &TMainFrm::ComboBox3Change);
     connect(CheckBox3, &QCheckBox::clicked, this, &TMainFrm::CheckBox3Click);
 }
 
 void TMainFrm::FillFontList()
 {
-    ComboBox1->addItems(ScalableFontFamilies(QFontDatabase::Latin, m_settings.UsrMainFont));
+    ComboBox1->addItems(ScalableFontFamilies(QFontDatabase::Latin, {m_settings.UsrMainFont}));
 }
 
 void TMainFrm::CreatePadArea()
@@ -750,16 +761,40 @@ void TMainFrm::CreateStatusBar()
     for (int i = 0; i < 2; ++i) {
         auto *panel = new QLabel(StatusBar1);
         panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-        panel->setFixedWidth(widths[i]);
+        // The book's panel takes what the bar has to spare, so that a title is cut only
+        // where the window is too narrow for it.
+        if (i == 0) {
+            panel->setMinimumWidth(widths[i]);
+            panel->resize(widths[i], panel->height());
+        } else {
+            panel->setFixedWidth(widths[i]);
+        }
         panel->setFont(font);
         panel->setFrameShape(QFrame::StyledPanel);
         panel->setFrameShadow(QFrame::Sunken);
         panel->setTextFormat(Qt::PlainText);
         panel->setIndent(3);
-        StatusBar1->addWidget(panel);
+        StatusBar1->addWidget(panel, i == 0 ? 1 : 0);
         m_statusPanels[i] = panel;
     }
     setStatusBar(StatusBar1);
+}
+
+// A text too long for its panel loses its middle on screen, never in the text kept; of a
+// title between 「」 only the title gives way, so the label and the brackets stay.
+QString FitStatusText(const QString &text, const QFontMetrics &metrics, int room)
+{
+    if (metrics.horizontalAdvance(text) <= room)
+        return text;
+    const qsizetype open = text.indexOf(u'「');
+    if (open >= 0 && text.endsWith(u'」')) {
+        const QString head = text.left(open + 1);
+        const QString title = text.mid(open + 1, text.size() - open - 2);
+        const int titleRoom = room - metrics.horizontalAdvance(head + u'」');
+        if (titleRoom > metrics.horizontalAdvance(QStringLiteral("…")) * 3)
+            return head + metrics.elidedText(title, Qt::ElideMiddle, titleRoom) + u'」';
+    }
+    return metrics.elidedText(text, Qt::ElideMiddle, room);
 }
 
 void TMainFrm::setStatusPanelText(int panel, const QString &text)
@@ -768,9 +803,8 @@ void TMainFrm::setStatusPanelText(int panel, const QString &text)
         return;
     m_statusTexts[panel] = text;
     QLabel *label = m_statusPanels[panel];
-    // A long folder path loses its middle on screen, never in the text kept.
-    const int room = label->width() - 2 * label->frameWidth() - 6;
-    label->setText(label->fontMetrics().elidedText(text, Qt::ElideMiddle, room));
+    label->setText(FitStatusText(text, label->fontMetrics(),
+                                 label->contentsRect().width() - label->indent() - 2));
     label->setToolTip(text);
 }
 
@@ -861,7 +895,26 @@ void TMainFrm::BuildPhoneticPage()
     Input->AttachPhoneticKeyboard(PhonetPage);
 }
 
-void TMainFrm::BuildSearchPage() {}
+void TMainFrm::BuildSearchPage()
+{
+    SearchPageContext context;
+    context.settings = &m_settings;
+    context.folders = &m_folders;
+    context.inputMethod = m_platform.inputMethod;
+    context.Memo1 = Memo1;
+    context.Edit1 = Edit1;
+    context.detailPlace = &m_windowPlaces[SeaResFrmPlace];
+    context.showStatus = [this](const QString &text) { StatusBar1->showMessage(text, 20000); };
+    context.attachTriggerField = [this](QWidget *field, std::function<FieldState()> state,
+                                        std::function<void(TypingAction)> enter) {
+        Input->AttachField(field, TriggerField::SearchField, std::move(state), std::move(enter));
+    };
+    SearchPage = new TSearchPage(context, TabSheet2);
+    auto *layout = new QVBoxLayout(TabSheet2);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(SearchPage);
+    connect(DispSeaView, &QAction::triggered, SearchPage, &TSearchPage::DispSeaView);
+}
 
 void TMainFrm::BuildSymbolPalettePage()
 {
@@ -956,6 +1009,7 @@ void TMainFrm::ApplyScrollBars()
 
 void TMainFrm::ApplySettings()
 {
+    ClampToScreen();
     Memo1->clear();
     Edit1->clear();
     ApplyPadFont();
@@ -984,6 +1038,7 @@ void TMainFrm::ApplySettings()
     ListView1->verticalHeader()->setDefaultSectionSize(qMax(1, m_settings.ImLi1Height));
     ListView1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_wordBooks->setLanguageName(m_settings.SelectLang);
+    SearchPage->setLanguageName(m_settings.SelectLang);
     m_wordBooks->ApplyDirection();
     m_wordBooks->FitListFonts();
     const int widths[7] = {m_settings.LV1Col1Width, m_settings.LV1Col2Width,
@@ -1018,6 +1073,15 @@ void TMainFrm::ApplySettings()
     setStatusPanelText(1, QStringLiteral("●単語帳フォルダ：") + m_folders.WordBookFolder);
 }
 
+void TMainFrm::ClampToScreen()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect room = screen->availableGeometry();
+    ClampSettingsToScreen(m_settings, room.width(), room.height(), screen->logicalDotsPerInchY());
+}
+
 void TMainFrm::ApplyStretchLayout(bool midStretch)
 {
     m_settings.MidStretchFlg = midStretch;
@@ -1038,6 +1102,37 @@ void TMainFrm::ApplyStretchLayout(bool midStretch)
         const int upper = qMax(1, m_settings.PanelAHeight);
         Splitter1->setSizes({upper, qMax(1, total - upper)});
     }
+    KeepStretchingAreaVisible();
+}
+
+// The area that does not stretch keeps its height only while the other keeps a third of
+// the room: a height taken while maximised would otherwise leave the word list one row
+// high after the window is restored.
+void TMainFrm::KeepStretchingAreaVisible()
+{
+    const QList<int> sizes = Splitter1->sizes();
+    if (sizes.size() != 2 || !Splitter1->isVisible())
+        return;
+    const int total = sizes[0] + sizes[1];
+    const int fixedIndex = m_settings.MidStretchFlg ? 1 : 0;
+    QWidget *stretching = Splitter1->widget(1 - fixedIndex);
+    const int keep = qMax(stretching->minimumSizeHint().height(),
+                          qMax(stretching->minimumHeight(), total / 3));
+    if (sizes[fixedIndex] <= total - keep || total <= keep)
+        return;
+    QList<int> fitted = sizes;
+    fitted[fixedIndex] = total - keep;
+    fitted[1 - fixedIndex] = keep;
+    Splitter1->setSizes(fitted);
+}
+
+void TMainFrm::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    KeepStretchingAreaVisible();
+    // The panels have their new widths now: the texts are fitted again.
+    for (int panel = 0; panel < 2; ++panel)
+        setStatusPanelText(panel, m_statusTexts[panel]);
 }
 
 void TMainFrm::CheckBox3Click()
@@ -1122,10 +1217,15 @@ void TMainFrm::FormClose()
     if (m_noSaveFlg)
         return;
     RefreshSettingsFromWindow();
+    ClampToScreen();
     const WriteResult saved =
         SaveSettings(m_folders.SysFolder + u'/' + QString::fromUtf16(SettingsFileName), m_settings);
     if (!saved)
         m_platform.dialogs->warning(saved.errorMessage);
+    const WriteResult side = SaveSideSettings(
+        m_folders.SysFolder + u'/' + QString::fromUtf16(SideSettingsFileName), m_settings);
+    if (!side)
+        m_platform.dialogs->warning(side.errorMessage);
 }
 
 void TMainFrm::closeEvent(QCloseEvent *event)

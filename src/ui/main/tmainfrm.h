@@ -30,10 +30,17 @@ class QTableView;
 class QTimer;
 class QToolButton;
 class TShape;
+class TSearchPage;
 class TSymbolPalette;
 class TransferController;
 class WordBookController;
 class WordCommandController;
+
+class QFontMetrics;
+
+// The text a status panel shows in room pixels: whole when it fits, else shortened in the
+// middle, of a 「title」 the title alone.
+QString FitStatusText(const QString &text, const QFontMetrics &metrics, int room);
 
 class TMainFrm : public QMainWindow
 {
@@ -132,6 +139,7 @@ public:
     QWidget *AccentPage = nullptr; // "ACボタン"
     QWidget *PhonetPage = nullptr; // "発音記号"
     QWidget *TabSheet2 = nullptr;  // "単語帳検索"
+    TSearchPage *SearchPage = nullptr; // the search on TabSheet2
     QTabWidget *PageControl1 = nullptr;
     QWidget *WordListPage = nullptr; // "単語リスト"
     QWidget *PalettePage = nullptr;  // "記号奥の手"
@@ -227,11 +235,15 @@ public Q_SLOTS:
     void CheckBox3Click();
     // LineMode: the line window in place of this one, until it closes.
     void LineModeExecute();
+    // WBEditor: the open book in the grid editor; after "保存" the folder is scanned
+    // again and the book reloaded.
+    void WBEditorExecute();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void FormCreate();
@@ -251,6 +263,8 @@ private:
     void BuildSymbolPalettePage();
     void FillWordBookList();
     void ApplySettings();
+    void ClampToScreen();
+    void KeepStretchingAreaVisible();
 
     void ReleaseTables();
 

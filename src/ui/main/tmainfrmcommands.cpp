@@ -28,6 +28,9 @@
 #include "inputmethod.h"
 #include "shell.h"
 #include "taboutfrm.h"
+#include "tableeditors.h"
+#include "teditorfrm.h"
+#include "tsearchpage.h"
 #include "tjpimefrm.h"
 #include "tlinefrm.h"
 #include "toptionfrm.h"
@@ -36,6 +39,11 @@
 #include "transfercontroller.h"
 
 #include "wordbookcontroller.h"
+#include "wordcommandcontroller.h"
+#include "wordlistmodel.h"
+#include "inputcontroller.h"
+#include "fontfamilies.h"
+#include "tdocumentfrm.h"
 
 #include <QTableView>
 
@@ -355,10 +363,10 @@ void TMainFrm::ComboBox1Change()
 
 void TMainFrm::ComboBox2Change()
 {
-    bool ok = false;
-    const int size = ComboBox2->currentText().trimmed().toInt(&ok);
-    // Not a number, or no size a font can have: the pad keeps its size.
-    if (!ok || size < 1 || size > 999)
+    // Not a number, or no size a font can have: the pad keeps its size; a size beyond
+    // the screen is the largest it shows.
+    const int size = ScreenFontPoints(this, ComboBox2->currentText());
+    if (size == 0)
         return;
     m_settings.UsrMainFontSize = size;
     ApplyPadFont();
@@ -370,6 +378,7 @@ void TMainFrm::ComboBox3Change()
     if (index < 0 || index >= Languages().size())
         return;
     m_wordBooks->ChangeLanguage(index);
+    SearchPage->setLanguageName(m_wordBooks->wordListModel()->languageName());
 }
 
 void TMainFrm::SetWordBookFolder(const QString &path)
@@ -428,10 +437,9 @@ void TMainFrm::CodeCheckerExecute()
 
 void TMainFrm::ShowHelp()
 {
-    const QString path = m_folders.ProgramFolder + QStringLiteral("/Help/VelmorHelp.html");
-    if (!m_platform.shell || !QFileInfo(path).isFile())
-        return;
-    m_platform.shell->openFile(path);
+    OpenDocument(m_platform.shell, m_platform.dialogs, this,
+                 m_folders.ProgramFolder + QStringLiteral("/Help/VelmorHelp.html"),
+                 DocumentFallback::Window);
 }
 
 void TMainFrm::ShowAbout()
@@ -462,4 +470,44 @@ void TMainFrm::IMEChangeExecute()
 {
     TJpImeFrm dialog(m_settings, m_platform.inputMethod, *m_platform.dialogs, this);
     dialog.exec();
+}
+
+// ---- Word-book editor -------------------------------------------------------------------
+
+void TMainFrm::WBEditorExecute()
+{
+    if (!m_wordBooks->bookOpen())
+        return;
+    const WordBook &book = m_wordBooks->openBook();
+    EditorContext context;
+    context.settings = &m_settings;
+    context.folders = &m_folders;
+    context.dialogs = m_platform.dialogs;
+    context.playback = m_wordBooks->playback();
+    context.languageName = m_wordBooks->wordListModel()->languageName();
+    context.fileName = book.fileName;
+    context.title = book.title;
+    context.group = book.group;
+    context.voiceFolder = book.voiceFolder;
+    context.attachTriggerField = [this](QWidget *field, TriggerField kind) {
+        if (Input)
+            Input->AttachField(field, kind);
+    };
+    context.chooseColour = [this](const QString &code) {
+        return WordCommands->ChangeColorForEditor(code);
+    };
+    TEditorFrm editor(context, m_windowPlaces[EditorFrmPlace], this);
+    const EditorBookLoadResult loaded = editor.Load();
+    if (loaded.status == WordBookStatus::ReadFailed) {
+        // Never offer to save over a file the editor could not show.
+        m_platform.dialogs->warning(loaded.errorMessage);
+        return;
+    }
+    SelectJapaneseLayout();
+    if (editor.exec() != QDialog::Accepted)
+        return;
+    const QString fileName = context.fileName;
+    m_wordBooks->ScanWordBookFolder();
+    m_wordBooks->LoadBook(fileName);
+    m_wordBooks->SortBooksByGroup();
 }

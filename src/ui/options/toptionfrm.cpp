@@ -111,7 +111,7 @@ QComboBox *fontList(QWidget *parent, const char *name, QFontDatabase::WritingSys
     combo->setMaxVisibleItems(12);
     // A list popup: the style's own menu-like popup would ignore the twelve rows.
     combo->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
-    combo->addItems(ScalableFontFamilies(system, current));
+    combo->addItems(ScalableFontFamilies(system, {current}));
     combo->setCurrentIndex(combo->findText(current));
     combo->setMinimumContentsLength(16);
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -368,10 +368,10 @@ QWidget *TOptionFrm::createFontPage()
             fitListFonts();
     });
     connect(UsrSubFontSize, &QComboBox::currentTextChanged, this, [this](const QString &text) {
-        bool ok = false;
-        const int size = text.trimmed().toInt(&ok);
-        // Not a number, or no size a font can have: the phonetic field keeps its size.
-        if (!ok || size < 1 || size > 999)
+        // Not a number, or no size a font can have: the phonetic field keeps its size;
+        // a size beyond the screen is the largest it shows.
+        const int size = ScreenFontPoints(this, text);
+        if (size == 0)
             return;
         t.settings->UsrSubFontSize = size;
         if (t.Edit1) {
@@ -379,6 +379,10 @@ QWidget *TOptionFrm::createFontPage()
             font.setPointSize(size);
             t.Edit1->setFont(font);
         }
+    });
+    connect(UsrSubFontSize->lineEdit(), &QLineEdit::editingFinished, this, [this] {
+        if (ScreenFontPoints(this, UsrSubFontSize->currentText()) != 0)
+            UsrSubFontSize->setCurrentText(QString::number(t.settings->UsrSubFontSize));
     });
     connect(UsrJpFont, &QComboBox::currentIndexChanged, this, [this] {
         const QString family = UsrJpFont->currentText();

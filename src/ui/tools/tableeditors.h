@@ -21,6 +21,9 @@ struct TableToolContext
 // The window places of the two editors in the table of remembered positions.
 inline constexpr int SymDBFrmPlace = 6;
 inline constexpr int CandEditorFrmPlace = 7;
+// The word-book editor's and the search detail window's.
+inline constexpr int EditorFrmPlace = 3;
+inline constexpr int SeaResFrmPlace = 4;
 
 void RunSymDBEditor(const TableToolContext &context, WindowRect &bounds);
 void RunCandEditor(const TableToolContext &context, WindowRect &bounds);

@@ -16,6 +16,7 @@
 #include "htmllist.h"
 #include "shell.h"
 #include "textfile.h"
+#include "tdocumentfrm.h"
 
 THtmlListFrm::THtmlListFrm(const Settings &settings, const AppFolders &folders,
                            const Platform &platform, QWidget *parent)
@@ -39,12 +40,8 @@ THtmlListFrm::THtmlListFrm(const Settings &settings, const AppFolders &folders,
     ComboBox2 = new QComboBox(this);
     ComboBox2->setObjectName(QStringLiteral("ComboBox2"));
     ComboBox2->setMaxVisibleItems(20);
-    QStringList fonts = ScalableFontFamilies(QFontDatabase::Latin, m_settings.UsrSubFont);
-    if (!m_settings.UsrMainFont.isEmpty() && !fonts.contains(m_settings.UsrMainFont)) {
-        fonts.append(m_settings.UsrMainFont);
-        fonts.sort(Qt::CaseInsensitive);
-    }
-    ComboBox2->addItems(fonts);
+    ComboBox2->addItems(ScalableFontFamilies(QFontDatabase::Latin,
+                                             {m_settings.UsrSubFont, m_settings.UsrMainFont}));
     ComboBox3 = new QComboBox(this);
     ComboBox3->setObjectName(QStringLiteral("ComboBox3"));
     ComboBox3->setMaxVisibleItems(8);
@@ -184,8 +181,8 @@ void THtmlListFrm::SaveExecute()
 
 void THtmlListFrm::ShowExecute()
 {
-    const QString path = m_folders.TableFolder + u'/' + Edit2->text().trimmed();
-    if (Edit2->text().trimmed().isEmpty() || !QFileInfo(path).isFile() || !m_platform.shell)
+    if (Edit2->text().trimmed().isEmpty())
         return;
-    m_platform.shell->openFile(path);
+    OpenDocument(m_platform.shell, m_platform.dialogs, this,
+                 m_folders.TableFolder + u'/' + Edit2->text().trimmed(), DocumentFallback::Window);
 }

@@ -31,6 +31,18 @@ public:
     void setCapsLock(bool) override {}
 };
 
+// Every format the owner offers, read now: the owner may be gone by the time the
+// copy is given back.
+std::unique_ptr<QMimeData> copyOf(const QMimeData *source)
+{
+    auto copy = std::make_unique<QMimeData>();
+    if (source) {
+        for (const QString &format : source->formats())
+            copy->setData(format, source->data(format));
+    }
+    return copy;
+}
+
 } // namespace
 
 TransferController::TransferController(const TransferWidgets &widgets, Settings &settings,
@@ -53,6 +65,11 @@ TransferController::TransferController(const TransferWidgets &widgets, Settings 
     connect(m_w.TransTimer1, &QTimer::timeout, this, &TransferController::TransTimer1Timer);
     m_w.PasteTimer->setSingleShot(true);
     connect(m_w.PasteTimer, &QTimer::timeout, m_session, &TransferSession::pasteTick);
+    connect(m_w.PasteTimer, &QTimer::timeout, this, &TransferController::PasteSent);
+    m_restoreTimer = new QTimer(this);
+    m_restoreTimer->setObjectName(QStringLiteral("RestoreClipboardTimer"));
+    m_restoreTimer->setSingleShot(true);
+    connect(m_restoreTimer, &QTimer::timeout, this, &TransferController::RestoreClipboard);
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
                 setApplicationActive(state == Qt::ApplicationActive);
@@ -75,6 +92,7 @@ TransferFields TransferController::fields() const
 
 TransferContent TransferController::CopyTransferText()
 {
+    KeepClipboard();
     QString error;
     const TransferContent content =
         PrepareTransfer(m_settings.TransMode, fields(), m_settings, m_folders.SysFolder, &error);
@@ -83,8 +101,6 @@ TransferContent TransferController::CopyTransferText()
         m_dialogs.warning(error);
     if (!content.copies)
         return content;
-    QGuiApplication::clipboard()->setMimeData(TransferMimeData(content));
-
     if (content.source == TransferField::Pad) {
         if (content.focusSource)
             m_w.Memo1->setFocus();
@@ -96,7 +112,65 @@ TransferContent TransferController::CopyTransferText()
         if (content.selectAllInSource)
             m_w.Edit1->selectAll();
     }
+    // Selecting with the keyboard or mouse claims PRIMARY on X11; the transfer's text
+    // comes after it.
+    publish(content);
     return content;
+}
+
+void TransferController::KeepClipboard()
+{
+    // While a paste is due, what is kept is still the user's, not an earlier transfer.
+    if (!m_settings.RestoreClipboardFlg || m_w.PasteTimer->isActive() ||
+        m_restoreTimer->isActive()) {
+        if (!m_settings.RestoreClipboardFlg) {
+            m_keptClipboard.reset();
+            m_keptSelection.reset();
+        }
+        return;
+    }
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    m_keptClipboard = copyOf(clipboard->mimeData(QClipboard::Clipboard));
+    m_keptSelection =
+        clipboard->supportsSelection() ? copyOf(clipboard->mimeData(QClipboard::Selection)) : nullptr;
+}
+
+void TransferController::PublishTransfer(const TransferContent &content)
+{
+    KeepClipboard();
+    publish(content);
+}
+
+void TransferController::publish(const TransferContent &content)
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->setMimeData(TransferMimeData(content));
+    if (clipboard->supportsSelection())
+        clipboard->setMimeData(TransferSelectionMimeData(content), QClipboard::Selection);
+}
+
+void TransferController::PasteSent()
+{
+    // A later transfer's paste stops an earlier give-back; it follows this paste.
+    if (m_keptClipboard)
+        m_restoreTimer->start(qMax(0, m_settings.PasteTimerInterval));
+}
+
+void TransferController::RestoreClipboard()
+{
+    m_restoreTimer->stop();
+    if (!m_keptClipboard)
+        return;
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    auto giveBack = [clipboard](std::unique_ptr<QMimeData> kept, QClipboard::Mode mode) {
+        if (kept->formats().isEmpty())
+            clipboard->clear(mode);
+        else
+            clipboard->setMimeData(kept.release(), mode);
+    };
+    giveBack(std::move(m_keptClipboard), QClipboard::Clipboard);
+    if (m_keptSelection)
+        giveBack(std::move(m_keptSelection), QClipboard::Selection);
 }
 
 void TransferController::Transfer()
@@ -114,8 +188,10 @@ void TransferController::AutoPaste()
 {
     // A second transfer within the delay gives no second keystroke: the timer is
     // already running.
-    if (m_session->autoPaste() == AutoPasteResult::StartPasteTimer)
+    if (m_session->autoPaste() == AutoPasteResult::StartPasteTimer) {
+        m_restoreTimer->stop();
         m_w.PasteTimer->start(qMax(0, m_settings.PasteTimerInterval));
+    }
 }
 
 void TransferController::ForgetTarget()

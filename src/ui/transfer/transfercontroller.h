@@ -16,6 +16,7 @@
 
 class Dialogs;
 class QCheckBox;
+class QMimeData;
 class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
@@ -59,6 +60,9 @@ public:
     // The clipboard part of a transfer in the current mode, then the focus and
     // selection that show what was sent. Returns what went on the clipboard.
     TransferContent CopyTransferText();
+    // Puts content on the clipboard and its plain text in PRIMARY, after keeping what
+    // both held when RestoreClipboardFlg asks for it back after the paste.
+    void PublishTransfer(const TransferContent &content);
     // Copy, bring the target forward with automatic paste, clear with AllClearFlg.
     void Transfer();
     // Brings the target forward and arms the paste keystroke.
@@ -68,7 +72,15 @@ public:
     // Tracking runs only while another application is in front.
     void setApplicationActive(bool active);
 
+    // What the clipboard and PRIMARY held before a transfer comes back this long after
+    // the paste keystroke (the paste delay), so the receiver has read the transfer.
+    QTimer *restoreTimer() const { return m_restoreTimer; }
+    void RestoreClipboard();
+
 private:
+    void KeepClipboard();
+    void publish(const TransferContent &content);
+    void PasteSent();
     void TransTimer1Timer();
     void ShowTarget();
     bool isOwnWindow(ForeignWindowId window) const;
@@ -80,4 +92,7 @@ private:
     std::unique_ptr<WindowSystem> m_noDesktop; // stands in when there is no service
     TransferSession *m_session = nullptr;
     TransferModeMenu *m_modeMenu = nullptr;
+    QTimer *m_restoreTimer = nullptr;
+    std::unique_ptr<QMimeData> m_keptClipboard; // null: nothing to give back
+    std::unique_ptr<QMimeData> m_keptSelection;
 };

@@ -4,7 +4,39 @@
 #include <QLineEdit>
 #include <QMenu>
 
+#include "folders.h"
 #include "settings.h"
+
+#include <QStyle>
+
+namespace {
+
+// The indicator keeps its place in the bar, so its font gives way until the longest
+// caption of every mode and language shows whole.
+void FitIndicatorFont(QLineEdit *indicator)
+{
+    const int frame = indicator->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr,
+                                                      indicator);
+    const QMargins margins = indicator->textMargins();
+    // QLineEdit keeps 2 pixels each side of the text and 1 for the cursor.
+    const int room = indicator->width() - 2 * frame - margins.left() - margins.right() - 5;
+    QFont font = indicator->font();
+    for (int points = font.pointSize(); points > 6; --points) {
+        font.setPointSize(points);
+        const QFontMetrics fm(font);
+        bool fits = true;
+        for (const TransferModeItem &entry : TransferModeItems()) {
+            for (const LanguageFolders &l : Languages())
+                fits = fits && fm.horizontalAdvance(
+                                   TransferModeIndicatorText(entry.mode, l.language)) <= room;
+        }
+        if (fits)
+            break;
+    }
+    indicator->setFont(font);
+}
+
+} // namespace
 
 TransferModeMenu::TransferModeMenu(QMenu *menu, QLineEdit *indicator, Settings &settings,
                                    QObject *parent)
@@ -24,8 +56,18 @@ TransferModeMenu::TransferModeMenu(QMenu *menu, QLineEdit *indicator, Settings &
         menu->addAction(action);
         m_items.append(action);
     }
+    menu->addSeparator();
+    m_restoreClipboard = new QAction(QStringLiteral("転送後にクリップボードを戻す"), menu);
+    m_restoreClipboard->setObjectName(QStringLiteral("RestoreClipboard"));
+    m_restoreClipboard->setCheckable(true);
+    m_restoreClipboard->setChecked(m_settings.RestoreClipboardFlg);
+    connect(m_restoreClipboard, &QAction::toggled, this,
+            [this](bool on) { m_settings.RestoreClipboardFlg = on; });
+    menu->addAction(m_restoreClipboard);
     connect(menu, &QMenu::aboutToShow, this, &TransferModeMenu::updateChecks);
+    FitIndicatorFont(m_indicator);
     m_indicator->setText(TransferModeIndicatorText(m_settings.TransMode, lang));
+    m_indicator->setCursorPosition(0);
     updateChecks();
 }
 
@@ -48,6 +90,7 @@ void TransferModeMenu::chooseMode(TransferMode mode)
 {
     m_settings.TransMode = mode;
     m_indicator->setText(TransferModeIndicatorText(mode, m_settings.SelectLang));
+    m_indicator->setCursorPosition(0);
     // A click toggles only the clicked item; the others follow here.
     updateChecks();
     Q_EMIT modeChosen(mode);

@@ -1,6 +1,7 @@
 // The transfer-mode menu and the mode indicator Edit2: nine checkable items, the
 // check mark of the current mode when the menu opens, and the indicator text
-// recomposed each time a mode is chosen.
+// recomposed each time a mode is chosen; after them the check item that gives the
+// clipboard back after a paste.
 #pragma once
 
 #include <QList>
@@ -26,6 +27,8 @@ public:
 
     QAction *item(TransferMode mode) const;
     const QList<QAction *> &items() const { return m_items; }
+    // "転送後にクリップボードを戻す", mirroring RestoreClipboardFlg.
+    QAction *restoreClipboardItem() const { return m_restoreClipboard; }
 
     // Checks exactly the item of the current mode; none for a value that is not one.
     void updateChecks();
@@ -39,4 +42,5 @@ private:
     QLineEdit *m_indicator;
     Settings &m_settings;
     QList<QAction *> m_items;
+    QAction *m_restoreClipboard = nullptr;
 };

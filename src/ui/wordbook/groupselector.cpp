@@ -33,6 +33,17 @@ void GroupSelector::fill(const QString &preferred)
     reload(items, PreferredGroupIndex(items, preferred));
 }
 
+void GroupSelector::fillKeeping(const QString &group)
+{
+    const QStringList items = GroupList(m_sysFolder);
+    const qsizetype at = items.indexOf(group);
+    reload(items, int(at));
+    if (at < 0) {
+        const QSignalBlocker blocker(this);
+        setEditText(group);
+    }
+}
+
 void GroupSelector::reload(const QStringList &items, int selected)
 {
     const QSignalBlocker blocker(this);
@@ -64,13 +75,26 @@ void GroupSelector::enterPressed()
     Q_EMIT lastGroupChanged(result.lastGroup);
 }
 
+void GroupSelector::keyPressEvent(QKeyEvent *event)
+{
+    // The combo box, not its line edit, holds the focus and hands keys on past any
+    // filter of the line edit; Enter is caught here, main and keypad alike.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        // Consumed: Enter neither closes nor confirms the dialog.
+        enterPressed();
+        event->accept();
+        return;
+    }
+    QComboBox::keyPressEvent(event);
+}
+
 bool GroupSelector::eventFilter(QObject *watched, QEvent *event)
 {
+    // A key sent to the line edit itself takes the same way.
     if (watched == lineEdit() && event->type() == QEvent::KeyPress) {
-        const auto *key = static_cast<QKeyEvent *>(event);
+        auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            // Consumed: Enter neither closes nor confirms the dialog.
-            enterPressed();
+            keyPressEvent(key);
             return true;
         }
     }

@@ -18,6 +18,9 @@ public:
     GroupSelector(const QString &sysFolder, Dialogs *dialogs, QWidget *parent = nullptr);
     // Loads the group list and selects the preferred name, else the first item.
     void fill(const QString &preferred);
+    // Loads the group list and shows the book's own group as it is, listed or not, so
+    // confirming a dialog never moves the book to another group.
+    void fillKeeping(const QString &group);
     // The Enter key: selects an existing name, or puts a new one first and saves the list.
     void enterPressed();
 
@@ -26,6 +29,7 @@ Q_SIGNALS:
     void lastGroupChanged(const QString &text);
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

@@ -3,6 +3,7 @@
 #include <QAudioOutput>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -14,8 +15,12 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "voicepath.h"
+
 TWMPlayerFrm::TWMPlayerFrm(WindowRect &place, bool &mediaPlayerFlg, QWidget *parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
+    // A tool window of its owner stays above it, yet a message box or dialog opened
+    // later comes above the player: staying on top of everything hid question boxes.
+    : QWidget(parent, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint),
       m_place(place), m_mediaPlayerFlg(mediaPlayerFlg), m_player(new QMediaPlayer(this)),
       m_audio(new QAudioOutput(this))
 {
@@ -119,10 +124,46 @@ VoicePlayback::VoicePlayback(Settings &settings, WindowRect &place, QWidget *own
 {
 }
 
-void VoicePlayback::CallWMP()
+void VoicePlayback::CallWMP(QWidget *dialog)
 {
     m_window = new TWMPlayerFrm(m_place, m_settings.MediaPlayerFlg, m_owner);
     m_window->load(CurrentVoiceFile);
+    if (dialog)
+        followDialog(dialog);
+    m_window->show();
+}
+
+void VoicePlayback::followDialog(QWidget *dialog)
+{
+    if (m_window->parentWidget() != dialog) {
+        const QPoint at = m_window->pos();
+        const bool shown = m_window->isVisible();
+        m_window->setParent(dialog, m_window->windowFlags());
+        m_window->move(at);
+        if (auto *d = qobject_cast<QDialog *>(dialog))
+            connect(d, &QDialog::finished, m_window, [this] { handBack(); },
+                    Qt::SingleShotConnection);
+        if (shown)
+            m_window->show();
+    }
+    const QRect frame = dialog->frameGeometry();
+    if (!m_window->frameGeometry().intersects(frame)) {
+        m_window->raise();
+        return;
+    }
+    const QScreen *screen = dialog->screen();
+    const QRect area = screen ? screen->availableGeometry() : frame;
+    m_window->move(PlayerPositionBeside(frame, m_window->frameGeometry().size(), area));
+    m_window->raise();
+}
+
+void VoicePlayback::handBack()
+{
+    if (!m_window || m_window->parentWidget() == m_owner)
+        return;
+    const QPoint at = m_window->pos();
+    m_window->setParent(m_owner, m_window->windowFlags());
+    m_window->move(at);
     m_window->show();
 }
 
@@ -138,11 +179,15 @@ void VoicePlayback::Play(const QString &path)
     CallWMP();
 }
 
-void VoicePlayback::PlayIfClosed(const QString &path)
+void VoicePlayback::PlayIfClosed(const QString &path, QWidget *dialog)
 {
     CurrentVoiceFile = path;
-    if (!m_window)
-        CallWMP();
+    if (!m_window) {
+        CallWMP(dialog);
+    } else if (dialog) {
+        followDialog(dialog);
+        m_window->show();
+    }
 }
 
 void VoicePlayback::ClosePlayer()

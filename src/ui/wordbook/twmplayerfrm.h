@@ -56,8 +56,11 @@ public:
 
     // Loads the file into the open player, or opens a player for it.
     void Play(const QString &path);
-    // Opens a player only when none is open; an open one keeps its file.
-    void PlayIfClosed(const QString &path);
+    // Opens a player only when none is open; an open one keeps its file. From a word
+    // dialog the player belongs to the dialog while it is open, so that it takes clicks
+    // under the dialog's modality, and stands beside it; afterwards it goes back to
+    // the owner.
+    void PlayIfClosed(const QString &path, QWidget *dialog = nullptr);
     void ClosePlayer();
     bool isOpen() const { return !m_window.isNull(); }
     TWMPlayerFrm *window() const { return m_window.data(); }
@@ -65,7 +68,9 @@ public:
     QString CurrentVoiceFile;
 
 private:
-    void CallWMP();
+    void CallWMP(QWidget *dialog = nullptr);
+    void followDialog(QWidget *dialog);
+    void handBack();
 
     Settings &m_settings;
     WindowRect &m_place;

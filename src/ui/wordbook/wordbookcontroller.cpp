@@ -15,6 +15,8 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <utility>
+
 #include "dialogs.h"
 #include "groupselector.h"
 #include "imechoice.h"
@@ -25,6 +27,7 @@
 #include "wordbookdialogs.h"
 #include "wordbooklistmodel.h"
 #include "wordlistmodel.h"
+#include "tdocumentfrm.h"
 
 namespace {
 
@@ -34,6 +37,18 @@ constexpr int DoorStep = 30;
 
 const QString FoldCaption = QStringLiteral("→");
 const QString UnfoldCaption = QStringLiteral("←");
+
+} // namespace
+
+namespace {
+
+// The arrow on the column the list was last sorted by, +1 ascending; none for -1.
+void showSortArrow(QTableView *view, int column, int direction)
+{
+    QHeaderView *header = view->horizontalHeader();
+    header->setSortIndicator(column, direction > 0 ? Qt::AscendingOrder : Qt::DescendingOrder);
+    header->setSortIndicatorShown(column >= 0);
+}
 
 } // namespace
 
@@ -51,7 +66,8 @@ WordBookController::WordBookController(const WordBookWidgets &widgets, Settings 
     w.ListView2->setModel(m_books);
     w.ListView2->setSortingEnabled(false);
     w.ListView2->setWordWrap(false);
-    w.ListView2->setTextElideMode(Qt::ElideRight);
+    // Titles of one language often share their start ("フランス語の…"): the middle goes.
+    w.ListView2->setTextElideMode(Qt::ElideMiddle);
     w.ListView2->installEventFilter(this);
     w.ListView1->setWordWrap(false);
     w.ListView1->setModel(m_words);
@@ -70,6 +86,8 @@ WordBookController::WordBookController(const WordBookWidgets &widgets, Settings 
     connect(w.ListView1->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { UpdateSelectionCommands(); });
     connect(m_words, &QAbstractItemModel::modelReset, this, [this] { UpdateSelectionCommands(); });
+    connect(m_words, &QAbstractItemModel::modelReset, this, [this] { FitNumberColumn(); });
+    connect(m_words, &QAbstractItemModel::rowsInserted, this, [this] { FitNumberColumn(); });
 
     connect(w.CreateWB, &QAction::triggered, this, [this] { CreateWBExecute(); });
     connect(w.ChangeProp, &QAction::triggered, this, [this] { ChangePropExecute(); });
@@ -129,6 +147,17 @@ void WordBookController::FitBookListColumns()
     w.ListView2->setColumnWidth(3, 56);
 }
 
+void WordBookController::FitNumberColumn()
+{
+    // Widened to the book's largest number, never narrowed below the user's width: the
+    // delegate leaves 8 pixels beside the text.
+    const QFontMetrics metrics(m_delegate->look().fixedFont);
+    const int needed =
+        metrics.horizontalAdvance(QString::number(qMax(1, m_words->rowCount()))) + 12;
+    if (w.ListView1->columnWidth(NumberColumn) < needed)
+        w.ListView1->setColumnWidth(NumberColumn, needed);
+}
+
 // ---- Word-book list --------------------------------------------------------------------
 
 void WordBookController::ScanWordBookFolder()
@@ -170,6 +199,7 @@ void WordBookController::ClickBookColumn(int column)
     if (!m_bookSort.clickColumn(rows, column))
         return;
     m_books->setRows(rows);
+    showSortArrow(w.ListView2, column, m_bookSort.directions[column]);
 }
 
 void WordBookController::SortBooksByGroup()
@@ -177,6 +207,7 @@ void WordBookController::SortBooksByGroup()
     QList<WordBookSummary> rows = m_books->rows();
     m_bookSort.sortByGroup(rows);
     m_books->setRows(rows);
+    showSortArrow(w.ListView2, BookGroupColumn, m_bookSort.directions[BookGroupColumn]);
     const int row = bookOpen() ? FindWordBookRow(rows, m_book.fileName) : -1;
     if (row >= 0)
         w.ListView2->selectRow(row);
@@ -353,12 +384,13 @@ void WordBookController::setListEnabled(bool on)
 void WordBookController::EmptyWordList()
 {
     m_words->clear();
+    showSortArrow(w.ListView1, -1, 1);
     setListEnabled(false);
 }
 
 bool WordBookController::LoadBook(const QString &fileName)
 {
-    const WordBookLoadResult loaded = LoadWordBook(m_folders.WordBookFolder, fileName);
+    WordBookLoadResult loaded = LoadWordBook(m_folders.WordBookFolder, fileName);
     switch (loaded.status) {
     case WordBookStatus::Missing:
         return false;
@@ -367,14 +399,17 @@ bool WordBookController::LoadBook(const QString &fileName)
         return false;
     case WordBookStatus::NotWordBook:
         m_words->clear();
+        showSortArrow(w.ListView1, -1, 1);
         setListEnabled(true);
         return false;
     case WordBookStatus::Loaded:
         break;
     }
-    m_book = loaded.book;
-    m_words->setWords(m_book.words);
-    m_book.words.clear(); // the rows hold the words from now on
+    m_book = std::move(loaded.book);
+    // The rows hold the words from now on.
+    m_words->setWords(std::exchange(m_book.words, {}));
+    // A book is shown in its file's order until a header click sorts it.
+    showSortArrow(w.ListView1, -1, 1);
     setListEnabled(true);
     if (m_words->rowCount() > 0 && m_settings.LastVisibleFlg)
         w.ListView1->scrollToBottom();
@@ -439,6 +474,7 @@ ListFontSizes WordBookController::FitListFonts()
     look.phoneticBackground = ToQColor(m_settings.PhonetColor);
     look.foreignFirst = m_settings.EiwaFlg;
     m_delegate->setLook(look);
+    FitNumberColumn();
     w.ListView1->viewport()->update();
     return sizes;
 }
@@ -451,8 +487,10 @@ void WordBookController::ClickWordColumn(int column)
     if (!m_dialogs.confirm(SortConfirmationText(caption)))
         return;
     QList<WordListRow> rows = m_words->rows();
-    if (m_wordSort.sortByColumn(rows, column, m_settings.EiwaFlg))
-        m_words->setRows(rows);
+    if (m_wordSort.sortByColumn(rows, column, m_settings.EiwaFlg)) {
+        m_words->setRows(std::move(rows));
+        showSortArrow(w.ListView1, column, m_wordSort.directions[column]);
+    }
 }
 
 void WordBookController::WordDoubleClicked()
@@ -557,9 +595,8 @@ void WordBookController::RebuildFolderMenu()
     menu->addSeparator();
     menu->addAction(QStringLiteral("参照"), this, [this] { BrowseForFolder(); });
     menu->addAction(QStringLiteral("このメニューを編集する （最大10フォルダ）"), this, [this] {
-        const QString path = FolderListPath(m_folders.SysFolder);
-        if (m_shell && QFileInfo::exists(path))
-            m_shell->openFile(path);
+        OpenDocument(m_shell, &m_dialogs, m_dialogParent, FolderListPath(m_folders.SysFolder),
+                     DocumentFallback::MessageOnly);
     });
 }
 

@@ -103,6 +103,7 @@ public:
     bool panelFolded() const;
     int panelWidth() const;
     void FitBookListColumns();
+    void FitNumberColumn();
 
     // ---- Word list ---------------------------------------------------------------------
     // Loads a book of WordBookFolder into the list; false when the file is not there.
@@ -130,6 +131,7 @@ public:
     bool bookOpen() const { return !m_book.fileName.isEmpty(); }
     WordListModel *wordListModel() const { return m_words; }
     WordBookListModel *bookListModel() const { return m_books; }
+    WordListDelegate *delegate() const { return m_delegate; }
     VoicePlayback *playback() const { return m_playback; }
     const DictionaryToggle &dictionaryToggle() const { return m_dictionary; }
     // The open book with the list's words, as it would be saved.

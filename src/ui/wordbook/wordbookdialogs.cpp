@@ -171,7 +171,7 @@ TChPropFrm::TChPropFrm(const WordBook &book, const AppFolders &folders, Settings
 {
     setObjectName(QStringLiteral("ChPropFrm"));
     Edit1->setText(book.title);
-    ComboBox1->fill(book.group);
+    ComboBox1->fillKeeping(book.group);
     Edit2->setText(book.voiceFolder);
     Edit2->setCursorPosition(Edit2->text().size());
     CancelBtn->setFocus();

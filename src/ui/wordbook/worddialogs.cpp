@@ -76,6 +76,19 @@ void centreOn(QWidget *dialog, QWidget *owner)
     dialog->move(r.topLeft());
 }
 
+// OK is available once the list's selection or its typed text is one of its numbers:
+// a typed "5" counts at once, without Enter to make it the selection.
+void enableOnListedNumber(QComboBox *list, QPushButton *ok)
+{
+    const auto update = [list, ok] {
+        ok->setEnabled(list->currentIndex() >= 0 ||
+                       list->findText(list->currentText().trimmed()) >= 0);
+    };
+    update();
+    QObject::connect(list, &QComboBox::currentIndexChanged, ok, update);
+    QObject::connect(list, &QComboBox::editTextChanged, ok, update);
+}
+
 QComboBox *numberList(QWidget *parent, const QStringList &numbers, bool editable)
 {
     auto *c = new QComboBox(parent);
@@ -288,7 +301,7 @@ void WordFormDialog::VoicePlayBtnClick()
     const QString path =
         ExistingVoicePath(m_context.voiceFolder, m_context.folders->WordBookFolder, name);
     if (!path.isEmpty())
-        playback->PlayIfClosed(path);
+        playback->PlayIfClosed(path, this);
 }
 
 // ---- TRegFrm ------------------------------------------------------------------------
@@ -440,9 +453,7 @@ TMoveFrm::TMoveFrm(int ownNumber, int count, Commit commit, QWidget *parent)
     Edit1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Edit1->setGeometry(40 + from->width(), 168, 100, 32);
     label(this, QStringLiteral("の単語を"), 50 + from->width() + 100, 174);
-    OKBtn->setEnabled(false);
-    connect(ComboBox1, &QComboBox::currentIndexChanged, this,
-            [this](int index) { OKBtn->setEnabled(index >= 0); });
+    enableOnListedNumber(ComboBox1, OKBtn);
 }
 
 void TMoveFrm::showEvent(QShowEvent *event)
@@ -508,9 +519,7 @@ TJumpFrm::TJumpFrm(int count, Commit commit, QWidget *parent)
     ComboBox1->setGeometry(40 + no->width(), 48, 100, 32);
     label(this, QStringLiteral("の単語にジャンプし、選択します。"), 50 + no->width() + 100, 54);
     label(this, QStringLiteral("（該当単語が見えない場合、スクロールします）"), 50, 120);
-    OKBtn->setEnabled(false);
-    connect(ComboBox1, &QComboBox::currentIndexChanged, this,
-            [this](int index) { OKBtn->setEnabled(index >= 0); });
+    enableOnListedNumber(ComboBox1, OKBtn);
     // The combo box passes Return on as well: only the first one counts.
     connect(ComboBox1->lineEdit(), &QLineEdit::returnPressed, this, [this] {
         if (OKBtn->isEnabled() && isVisible() && result() != Accepted)

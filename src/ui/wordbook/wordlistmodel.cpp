@@ -45,15 +45,15 @@ QVariant WordListModel::headerData(int section, Qt::Orientation orientation, int
     return WordListCaption(section, m_foreignFirst, m_languageName);
 }
 
-void WordListModel::setWords(const QList<WordEntry> &words)
+void WordListModel::setWords(QList<WordEntry> words)
 {
-    setRows(WordListRows(words));
+    setRows(WordListRows(std::move(words)));
 }
 
-void WordListModel::setRows(const QList<WordListRow> &rows)
+void WordListModel::setRows(QList<WordListRow> rows)
 {
     beginResetModel();
-    m_rows = rows;
+    m_rows = std::move(rows);
     endResetModel();
 }
 

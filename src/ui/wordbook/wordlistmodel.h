@@ -26,9 +26,9 @@ public:
 
     const QList<WordListRow> &rows() const { return m_rows; }
     QList<WordEntry> words() const { return WordListWords(m_rows); }
-    void setWords(const QList<WordEntry> &words);
+    void setWords(QList<WordEntry> words);
     // Any change of the rows goes through here, so the view is always told.
-    void setRows(const QList<WordListRow> &rows);
+    void setRows(QList<WordListRow> rows);
     void clear();
 
     bool foreignFirst() const { return m_foreignFirst; }

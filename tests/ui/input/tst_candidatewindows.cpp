@@ -63,7 +63,9 @@ void tst_CandidateWindows::frame()
     QCOMPARE(w.size(), QSize(524, 100));
     QVERIFY(w.windowFlags() & Qt::FramelessWindowHint);
     QVERIFY(w.windowFlags() & Qt::WindowStaysOnTopHint);
-    QVERIFY(w.isModal());
+    // It never takes the focus from the field that typed the trigger.
+    QVERIFY(w.windowFlags() & Qt::WindowDoesNotAcceptFocus);
+    QVERIFY(w.testAttribute(Qt::WA_ShowWithoutActivating));
     QCOMPARE(w.closeButton()->text(), QStringLiteral("×"));
     QCOMPARE(w.closeButton()->geometry(), QRect(499, 0, 24, 24));
     QCOMPARE(w.closeButton()->toolTip(), QStringLiteral("候補画面を閉じます"));

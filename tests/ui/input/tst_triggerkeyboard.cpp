@@ -52,6 +52,8 @@ private Q_SLOTS:
     void backgroundAndCaps();
     void clicks();
     void layout();
+    void captionsAndLabelsFit_data();
+    void captionsAndLabelsFit();
     void refreshAfterTablesChange();
 
 private:
@@ -194,6 +196,36 @@ void tst_TriggerKeyboard::layout()
     k.resize(1000, 520);
     QCOMPARE(k.key(20)->geometry(), LayoutTriggerKeyboard(1000, 520, 1.3).keys[20]);
     QVERIFY(k.key(20)->font().pointSize() > small);
+}
+
+void tst_TriggerKeyboard::captionsAndLabelsFit_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("start") << QSize(500, 260);
+    QTest::newRow("tall, as with 下伸び") << QSize(520, 700);
+    QTest::newRow("maximised, tall") << QSize(1270, 900);
+    QTest::newRow("wide and low") << QSize(1270, 200);
+    QTest::newRow("small") << QSize(320, 160);
+}
+
+void tst_TriggerKeyboard::captionsAndLabelsFit()
+{
+    QFETCH(QSize, size);
+    TTriggerKeyboard k(&m_tables, m_colours, 1.3);
+    k.resize(size);
+    k.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&k));
+    k.SetKeyboardCase(KeyboardCase::Upper); // bold trigger labels are the widest
+    for (QPushButton *button : {k.capsButton(), k.listButton()}) {
+        const int text = QFontMetrics(button->font()).horizontalAdvance(button->text());
+        QVERIFY2(text <= button->width() - 4,
+                 qPrintable(button->text() + QStringLiteral(" %1 in %2").arg(text).arg(
+                                                     button->width())));
+    }
+    // A shift label no wider than its key cannot run into its neighbour's.
+    QFont widest = k.label(20)->font();
+    widest.setBold(true);
+    QVERIFY(QFontMetrics(widest).horizontalAdvance(u'W') <= k.key(20)->width());
 }
 
 void tst_TriggerKeyboard::refreshAfterTablesChange()

@@ -12,12 +12,16 @@ private Q_SLOTS:
     void controlBar();
     void tabsAndCaptions();
     void statusBarAtStart();
+    void statusTitleShortenedOnlyWhenLong_data();
+    void statusTitleShortenedOnlyWhenLong();
     void placementWithoutSettings();
     void placementFromSettings();
     void wordListStretchesByDefault();
     void padAreaStretchesWhenSet();
     void layoutSwitchAtRunTime();
     void fontPanelNeverNarrowerThan160();
+    void wordListSurvivesStretchSwitchWhenLarge();
+    void sizesFromTheFileFitTheScreen();
     void settingsRefreshedOnClose();
     void noSaveFlagKeepsTheFile();
     void applySettings();
@@ -140,6 +144,39 @@ void tst_Layout::statusBarAtStart()
     QCOMPARE(panel1->font().pointSize(), 11);
 }
 
+void tst_Layout::statusTitleShortenedOnlyWhenLong_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<bool>("whole");
+    QTest::newRow("short") << "ヨーロッパのあいさつ" << true;
+    QTest::newRow("latin") << "Europe greetings" << true;
+    QTest::newRow("long") << "フランス語の挨拶と旅行の表現、そしてレストランで使う言葉" << false;
+}
+
+void tst_Layout::statusTitleShortenedOnlyWhenLong()
+{
+    QFETCH(QString, title);
+    QFETCH(bool, whole);
+    MainFrmFixture f;
+    auto w = f.create();
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    auto *panel0 = w->StatusBar1->findChild<QLabel *>("StatusPanel0");
+    const QString text = QStringLiteral("●タイトル：「") + title + QStringLiteral("」");
+    w->setStatusPanelText(0, text);
+    QCOMPARE(w->statusPanelText(0), text);
+    QCOMPARE(panel0->toolTip(), text);
+    if (whole) {
+        QCOMPARE(panel0->text(), text);
+        return;
+    }
+    const QString shown = panel0->text();
+    QVERIFY(shown.startsWith(QStringLiteral("●タイトル：「")) && shown.endsWith(u'」'));
+    QVERIFY(shown.contains(u'…'));
+    QVERIFY(shown.contains(title.left(2)) && shown.contains(title.right(2))); // the middle went
+    QVERIFY(panel0->fontMetrics().horizontalAdvance(shown) <= panel0->contentsRect().width());
+}
+
 void tst_Layout::placementWithoutSettings()
 {
     MainFrmFixture f;
@@ -151,10 +188,11 @@ void tst_Layout::placementWithoutSettings()
 void tst_Layout::placementFromSettings()
 {
     MainFrmFixture f;
-    f.writeSettings({"MainFrmLeft,10", "MainFrmTop,20", "MainFrmWidth,1000", "MainFrmHeight,760"});
+    // Within the test screen (800 wide): larger sizes are brought within it.
+    f.writeSettings({"MainFrmLeft,10", "MainFrmTop,20", "MainFrmWidth,780", "MainFrmHeight,560"});
     auto w = f.create();
     QCOMPARE(w->pos(), QPoint(10, 20));
-    QCOMPARE(w->size(), QSize(1000, 760));
+    QCOMPARE(w->size(), QSize(780, 560));
 }
 
 void tst_Layout::wordListStretchesByDefault()
@@ -217,6 +255,57 @@ void tst_Layout::fontPanelNeverNarrowerThan160()
     QVERIFY(w->Panel10->width() >= 160);
     w->RefreshSettingsFromWindow();
     QVERIFY(w->settings().FontPanelWidth >= 160);
+}
+
+void tst_Layout::wordListSurvivesStretchSwitchWhenLarge()
+{
+    MainFrmFixture f;
+    f.writeSettings({"MidStretchFlg,1"});
+    auto w = f.create();
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    const QSize normal = w->size();
+    w->resize(normal.width() + 300, normal.height() + 500); // as maximised
+    QTRY_VERIFY(w->PanelA->height() > 400);
+    w->CheckBox3->click(); // 下伸び: the pad area keeps its large height
+    w->resize(normal);     // restored
+    const int total = w->Splitter1->sizes().value(0) + w->Splitter1->sizes().value(1);
+    QTRY_VERIFY2(w->PageControl1->height() >= total / 3,
+                 qPrintable(QStringLiteral("%1 of %2").arg(w->PageControl1->height()).arg(total)));
+}
+
+void tst_Layout::sizesFromTheFileFitTheScreen()
+{
+    MainFrmFixture f;
+    f.writeSettings({"PADWidth,99999", "PanelAHeight,5000", "LV1Col2Width,-30",
+                     "UsrMainFontSize,99999", "MainFrmLeft,0", "MainFrmTop,0",
+                     "MainFrmWidth,99999", "MainFrmHeight,99999"});
+    auto w = f.create();
+    const QRect screen = w->screen()->availableGeometry();
+    QVERIFY(w->width() <= screen.width() && w->height() <= screen.height());
+    QVERIFY(w->ListView1->columnWidth(1) > 0);
+    QVERIFY(w->Memo1->font().pointSize() < 99999);
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    QTRY_VERIFY(w->PageControl1->height() >= w->PageControl1->minimumHeight());
+    QVERIFY(w->PageControl2->width() < w->Splitter2->width());
+    w->close();
+    const QStringList saved = ReadTextFile(f.settingsPath(), TextFileKind::Ansi).lines;
+    for (const char *key : {"PADWidth", "PanelAHeight", "LV1Col2Width", "UsrMainFontSize"}) {
+        const QString prefix = QLatin1String(key) + u',';
+        for (const QString &line : saved) {
+            if (!line.startsWith(prefix))
+                continue;
+            const int value = line.mid(prefix.size()).toInt();
+            QVERIFY2(value > 0 && value <= qMax(screen.width(), screen.height()), qPrintable(line));
+        }
+    }
+
+    // A size typed into the size box is brought within the screen too.
+    auto again = f.create();
+    again->ComboBox2->setCurrentText(QStringLiteral("99999"));
+    QVERIFY(again->settings().UsrMainFontSize < screen.height());
+    QCOMPARE(again->Memo1->font().pointSize(), again->settings().UsrMainFontSize);
 }
 
 void tst_Layout::settingsRefreshedOnClose()

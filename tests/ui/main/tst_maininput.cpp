@@ -44,6 +44,8 @@ private Q_SLOTS:
     void cleanup();
     void fieldsTakePlainKeys();
     void typeTriggerChooseByDigit();
+    void fastTypingKeepsEveryKey();
+    void keyThroughTheWindowSystem();
     void undoRemovesTheCandidate();
     void candidateReplacesSelection();
     void blankTriggerTypesItself();
@@ -198,6 +200,42 @@ void tst_MainInput::typeTriggerChooseByDigit()
     m_w->Memo1->setTextCursor(before);
     const QRect caret = m_w->Memo1->inputMethodQuery(Qt::ImCursorRectangle).toRect();
     QCOMPARE(m_windowPos.y(), m_w->Memo1->mapToGlobal(QPoint(0, 0)).y() + caret.y() - 108);
+}
+
+void tst_MainInput::fastTypingKeepsEveryKey()
+{
+    writeTables();
+    m_w = createShown();
+    QVERIFY(m_w);
+    m_w->Memo1->setFocus();
+    onWindow([](TCandidateWindow &) {});
+    // All keys are queued before any is handled, as a fast typist's keys arrive: those
+    // after a trigger reach its window, those after a choice follow the candidate.
+    for (const QChar c : QStringLiteral("caf[1 gar@1on[2")) {
+        const int key = c.toUpper().unicode();
+        QCoreApplication::postEvent(m_w->Memo1,
+                                    new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, c));
+        QCoreApplication::postEvent(m_w->Memo1,
+                                    new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier, c));
+    }
+    QTRY_COMPARE(m_w->padText(), QStringLiteral("café garàoná"));
+    QCOMPARE(m_opened, 3);
+    for (QWidget *top : QApplication::topLevelWidgets())
+        QVERIFY(!qobject_cast<TCandidateWindow *>(top) || !top->isVisible());
+}
+
+void tst_MainInput::keyThroughTheWindowSystem()
+{
+    writeTables();
+    m_w = createShown();
+    QVERIFY(m_w);
+    m_w->Memo1->setFocus();
+    // The window system still sends the digit to the main window, which has the focus.
+    QWindow *main = m_w->windowHandle();
+    onWindow([main](TCandidateWindow &) { QTest::keyClick(main, Qt::Key_2, Qt::NoModifier); });
+    QTest::keyClick(m_w->Memo1, '[');
+    QCOMPARE(m_opened, 1);
+    QCOMPARE(m_w->padText(), QStringLiteral("á"));
 }
 
 void tst_MainInput::undoRemovesTheCandidate()

@@ -95,6 +95,7 @@ private Q_SLOTS:
     void vanishedTargetForgotten();
     void uncheckingForgetsAtOnce();
     void emptyTitleAccepted();
+    void restoreClipboardKeptInSideFile();
 };
 
 void tst_MainTransfer::menuItemsInOrder()
@@ -102,8 +103,9 @@ void tst_MainTransfer::menuItemsInOrder()
     MainFrmFixture f;
     auto w = f.create();
     QCOMPARE(w->TransModeMenu->title(), QStringLiteral("　転送モード (&M)"));
-    QCOMPARE(itemNames(w->TransModeMenu), QStringList({"Sub1", "Sub2", "Sub3", "Sub4", "-", "Main1",
-                                                       "Main5", "Main2", "Main3", "Main4"}));
+    QCOMPARE(itemNames(w->TransModeMenu),
+             QStringList({"Sub1", "Sub2", "Sub3", "Sub4", "-", "Main1", "Main5", "Main2", "Main3",
+                          "Main4", "-", "RestoreClipboard"}));
     for (QAction *a : w->TransModeMenu->actions())
         QVERIFY(a->isSeparator() || a->isCheckable());
 }
@@ -124,6 +126,8 @@ void tst_MainTransfer::captionsBeginWithTheCreationLabel()
         QStringLiteral("欧　文 Unicode16進 数値文字参照"),
         QStringLiteral("欧　文 Unicode10進 数値文字参照"),
         QStringLiteral("欧　文 Unicodeテキスト"),
+        QString(),
+        QStringLiteral("転送後にクリップボードを戻す"),
     };
     auto captions = [&] {
         QStringList texts;
@@ -290,15 +294,18 @@ void tst_MainTransfer::clipboardPerMode()
         QVERIFY(rtf.startsWith("{\\rtf1\\ansi\\ansicpg932"));
         if (mode == 10) {
             QVERIFY(rtf.contains("\\fcharset0 DejaVu Sans;}}"));
-            QVERIFY(rtf.contains("\\fs30\\u643?\\u601?\\f1\\par}"));
+            QVERIFY(rtf.endsWith("\\lang255\\noproof\\f0\\fs30\\u643?\\u601?}"));
         } else {
             QVERIFY(rtf.contains("\\froman\\fprq2\\fcharset0 Liberation Serif;}}"));
             QVERIFY(rtf.contains("\\fs26"));
             if (!pad.isEmpty())
-                QVERIFY(rtf.contains("\\u199?\\u97?\\u32?\\u118?\\u97?\\u13?\\u10?\\u601?"));
+                QVERIFY(rtf.endsWith("\\u199?\\u97?\\u32?\\u118?\\u97?\\par\\u601?}"));
         }
-        QCOMPARE(rtf.endsWith("\r\n"), mode == 4);
+        QVERIFY(data->hasHtml());
     }
+    // Terminals paste PRIMARY: it holds the plain text in every mode.
+    if (QApplication::clipboard()->supportsSelection())
+        QCOMPARE(QApplication::clipboard()->text(QClipboard::Selection), plain);
     QVERIFY(f.dialogs.shown.isEmpty());
 }
 
@@ -316,7 +323,11 @@ void tst_MainTransfer::workRtfWrittenInSysFolder()
                                "{\\fonttbl{\\f0\\froman\\fprq2\\fcharset0 Liberation Serif;}}"
                                "\\viewkind4\\uc1\\pard\\lang1041\\f0\\fs26\\u233?\\u13?\\u10?\\u98?"
                                "\\f1\\par}\r\n"));
-    QCOMPARE(clipboardRtf(), bytes);
+    // The clipboard gets what a rich-text component holding it would copy.
+    QCOMPARE(clipboardRtf(), QByteArray("{\\rtf1\\ansi\\ansicpg932\\deff0\\deflang1033"
+                                        "\\deflangfe1041{\\fonttbl{\\f0\\froman\\fprq2\\fcharset0 "
+                                        "Liberation Serif;}}\\viewkind4\\uc1\\pard\\lang255\\noproof\\f0"
+                                        "\\fs26\\u233?\\par\\u98?}"));
     QCOMPARE(clipboardText(), QStringLiteral("é\nb"));
 }
 
@@ -336,8 +347,7 @@ void tst_MainTransfer::workRtfFailureFallsBackToRichText()
              qPrintable(f.dialogs.shown.first().text));
     QCOMPARE(clipboardText(), QStringLiteral("café"));
     const QByteArray rtf = clipboardRtf();
-    QVERIFY(rtf.contains("\\u99?\\u97?\\u102?\\u233?\\f1\\par}"));
-    QVERIFY(!rtf.endsWith("\r\n"));
+    QVERIFY(rtf.endsWith("\\u99?\\u97?\\u102?\\u233?}"));
     QVERIFY(QFileInfo(path).isDir());
 }
 
@@ -406,7 +416,7 @@ void tst_MainTransfer::phoneticModeTakesEmptyPhoneticField()
     w->Transfer();
     QCOMPARE(clipboardText(), QString());
     QVERIFY(!clipboardRtf().contains("\\u98?"));
-    QVERIFY(clipboardRtf().endsWith("\\f1\\par}"));
+    QVERIFY(clipboardRtf().endsWith("\\lang255\\noproof\\f0\\fs32}"));
 }
 
 void tst_MainTransfer::allClearEmptiesBothFields()
@@ -622,6 +632,23 @@ void tst_MainTransfer::emptyTitleAccepted()
     f.windows.active = Editor;
     QCOMPARE(w->Transfers->session().trackTick(true), TrackResult::Recorded);
     QCOMPARE(w->windowTitle(), QStringLiteral("VelmorUC [  ]"));
+}
+
+void tst_MainTransfer::restoreClipboardKeptInSideFile()
+{
+    MainFrmFixture f;
+    {
+        auto w = f.create();
+        QAction *item = modeItem(*w, "RestoreClipboard");
+        QVERIFY(!item->isChecked());
+        item->trigger();
+        QVERIFY(w->settings().RestoreClipboardFlg);
+        w->close();
+    }
+    QCOMPARE(ReadTextFile(f.settingsPath(), TextFileKind::Ansi).lines.size(), 62);
+    auto w = f.create();
+    QVERIFY(w->settings().RestoreClipboardFlg);
+    QVERIFY(modeItem(*w, "RestoreClipboard")->isChecked());
 }
 
 QTEST_MAIN(tst_MainTransfer)

@@ -1,7 +1,9 @@
 #include <QFile>
 #include <QTest>
+#include <QTextBrowser>
 
 #include "mainfrmfixture.h"
+#include "tdocumentfrm.h"
 
 class tst_Selectors : public QObject
 {
@@ -14,6 +16,7 @@ private Q_SLOTS:
     void languageSelector_data();
     void languageSelector();
     void helpWithoutFileDoesNothing();
+    void helpWithoutViewerShowsItInTheProgram();
     void helpOpensTheHelpPage();
     void phoneticFieldSelectsJapaneseLayout();
     void editCommandsActOnFocusedField();
@@ -116,6 +119,27 @@ void tst_Selectors::helpWithoutFileDoesNothing()
     w->HelpContents->trigger();
     QVERIFY(f.shell.opened.isEmpty());
     QVERIFY(f.dialogs.shown.isEmpty());
+}
+
+void tst_Selectors::helpWithoutViewerShowsItInTheProgram()
+{
+    MainFrmFixture f;
+    f.shell.hasViewer = false;
+    const QString help = f.folders.ProgramFolder + QStringLiteral("/Help/VelmorHelp.html");
+    QDir().mkpath(f.folders.ProgramFolder + QStringLiteral("/Help"));
+    QVERIFY(WriteFileBytes(help, "<html><head><meta charset=\"utf-8\"><title>ヘルプ</title>"
+                                 "</head><body><h1>トリガーキー</h1></body></html>")
+                .ok);
+    auto w = f.create();
+    w->HelpContents->trigger();
+    QCOMPARE(f.shell.opened, QStringList{help});
+    QCOMPARE(f.dialogs.texts().size(), 1);
+    QVERIFY(f.dialogs.texts().constFirst().contains(QDir::toNativeSeparators(help)));
+    auto *viewer = w->findChild<TDocumentFrm *>();
+    QVERIFY(viewer);
+    QVERIFY(viewer->isVisible());
+    QCOMPARE(viewer->windowTitle(), QStringLiteral("ヘルプ"));
+    QVERIFY(viewer->Browser->toPlainText().contains(QStringLiteral("トリガーキー")));
 }
 
 void tst_Selectors::helpOpensTheHelpPage()

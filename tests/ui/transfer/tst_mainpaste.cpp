@@ -2,13 +2,19 @@
 // openbox: the receiver editor comes to the front and becomes the target (the
 // caption names it), the user comes back, types in the pad, presses F9, and the
 // receiver gets exactly the transferred text; for the rich mode also the document
-// in the pad font and size.
+// in the pad font and size. Read back with xclip: the clipboard's targets and
+// flavours, PRIMARY, and the user's clipboard given back after the paste. An xterm
+// (raw mode, cat into a file) gets exactly the pad text through Shift+Insert.
 #include <QApplication>
 #include <QClipboard>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -34,17 +40,28 @@ private Q_SLOTS:
     void cleanupTestCase();
     void f9PastesIntoReceiver_data();
     void f9PastesIntoReceiver();
+    void clipboardFlavours();
+    void clipboardGivenBack();
     void closedReceiverForgotten();
+    void terminalReceivesPadText_data();
+    void terminalReceivesPadText();
 
 private:
     bool waitActive(ForeignWindowId window);
     void comeBack();
     void screenshot(const QString &name);
+    void typeAndTransfer(const QString &item, const QString &typed);
+    QByteArray xclipOut(const QString &selection, const QString &target);
+    bool xclipIn(const QString &selection, const QString &target, const QByteArray &bytes);
+    QProcessEnvironment displayEnvironment() const;
 
     std::unique_ptr<MainFrmFixture> fixture;
     std::unique_ptr<X11WindowSystem> windows;
     std::unique_ptr<TMainFrm> w;
     PasteReceiver receiver;
+    QProcess terminal;
+    QList<QProcess *> owners; // xclip processes that hold a selection
+    QTemporaryDir scratch;
     ForeignWindowId editor = 0;
     ForeignWindowId mainId = 0;
     const QString editorTitle = QStringLiteral("Receiver ü");
@@ -76,6 +93,57 @@ void tst_MainPaste::screenshot(const QString &name)
                       {QStringLiteral("-display"), QString::fromLatin1(g_display),
                        QStringLiteral("-window"), QStringLiteral("root"),
                        shots + u'/' + name + QStringLiteral(".png")});
+}
+
+QProcessEnvironment tst_MainPaste::displayEnvironment() const
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), QString::fromLatin1(g_display));
+    return env;
+}
+
+// xclip is served by this program's event loop, so it is waited for, not blocked on.
+QByteArray tst_MainPaste::xclipOut(const QString &selection, const QString &target)
+{
+    QProcess xclip;
+    xclip.setProcessEnvironment(displayEnvironment());
+    xclip.start(QStringLiteral("xclip"), {QStringLiteral("-selection"), selection,
+                                          QStringLiteral("-o"), QStringLiteral("-t"), target});
+    if (!xclip.waitForStarted(5000))
+        return "xclip did not start";
+    QTest::qWaitFor([&] { return xclip.state() == QProcess::NotRunning; }, 10000);
+    return xclip.readAllStandardOutput();
+}
+
+// xclip keeps the selection until another client takes it.
+bool tst_MainPaste::xclipIn(const QString &selection, const QString &target,
+                            const QByteArray &bytes)
+{
+    auto *xclip = new QProcess;
+    owners.append(xclip);
+    xclip->setProcessEnvironment(displayEnvironment());
+    xclip->start(QStringLiteral("xclip"), {QStringLiteral("-selection"), selection,
+                                           QStringLiteral("-t"), target, QStringLiteral("-i")});
+    if (!xclip->waitForStarted(5000))
+        return false;
+    xclip->write(bytes);
+    xclip->closeWriteChannel();
+    return QTest::qWaitFor([&] { return xclipOut(selection, target) == bytes; }, 5000);
+}
+
+void tst_MainPaste::typeAndTransfer(const QString &item, const QString &typed)
+{
+    w->TransModeMenu->findChild<QAction *>(item)->trigger();
+    const bool phonetic = item.startsWith(QLatin1String("Sub"));
+    comeBack();
+    w->Memo1->clear();
+    w->Edit1->clear();
+    QWidget *field = phonetic ? static_cast<QWidget *>(w->Edit1) : w->Memo1;
+    field->setFocus();
+    for (const QChar c : typed)
+        QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    QCOMPARE(phonetic ? w->Edit1->text() : w->Memo1->toPlainText(), typed);
+    QTest::keyClick(field, Qt::Key_F9);
 }
 
 void tst_MainPaste::initTestCase()
@@ -113,6 +181,15 @@ void tst_MainPaste::initTestCase()
 void tst_MainPaste::cleanupTestCase()
 {
     receiver.stop();
+    if (terminal.state() != QProcess::NotRunning) {
+        terminal.terminate();
+        terminal.waitForFinished(3000);
+    }
+    for (QProcess *owner : std::as_const(owners)) {
+        owner->kill();
+        owner->waitForFinished(3000);
+        delete owner;
+    }
     w.reset();
     fixture.reset();
 }
@@ -135,18 +212,9 @@ void tst_MainPaste::f9PastesIntoReceiver()
     QFETCH(QString, item);
     QFETCH(QString, typed);
     QFETCH(QString, plain);
-    w->TransModeMenu->findChild<QAction *>(item)->trigger();
-    const bool phonetic = item.startsWith(QLatin1String("Sub"));
-
-    comeBack();
-    w->Memo1->clear();
-    w->Edit1->clear();
-    QWidget *field = phonetic ? static_cast<QWidget *>(w->Edit1) : w->Memo1;
-    field->setFocus();
-    for (const QChar c : typed)
-        QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    QCOMPARE(phonetic ? w->Edit1->text() : w->Memo1->toPlainText(), typed);
-    QTest::keyClick(field, Qt::Key_F9);
+    typeAndTransfer(item, typed);
+    if (QTest::currentTestFailed())
+        return;
 
     const QJsonObject pasted = receiver.nextPaste();
     QVERIFY2(!pasted.isEmpty(), "nothing was pasted");
@@ -164,6 +232,57 @@ void tst_MainPaste::f9PastesIntoReceiver()
     screenshot(QStringLiteral("mainpaste-") + item);
 }
 
+void tst_MainPaste::clipboardFlavours()
+{
+    w->ComboBox3->setCurrentIndex(w->ComboBox3->findText(QStringLiteral("フランス語")));
+    w->ComboBox3Change();
+    QCOMPARE(w->windowTitle(), QStringLiteral("VelmorUC [ ") + editorTitle + QStringLiteral(" ]"));
+    typeAndTransfer(QStringLiteral("Main1"), QStringLiteral("où <b>"));
+    QVERIFY(!receiver.nextPaste().isEmpty());
+
+    const QList<QByteArray> targets =
+        xclipOut(QStringLiteral("clipboard"), QStringLiteral("TARGETS")).split('\n');
+    for (const char *target : {"text/plain", "UTF8_STRING", "text/rtf", "text/html"})
+        QVERIFY2(targets.contains(target), target);
+    QCOMPARE(xclipOut(QStringLiteral("clipboard"), QStringLiteral("text/rtf")),
+             QByteArray("{\\rtf1\\ansi\\ansicpg932\\deff0\\deflang1033\\deflangfe1041"
+                        "{\\fonttbl{\\f0\\froman\\fprq2\\fcharset0 Liberation Serif;}}"
+                        "\\viewkind4\\uc1\\pard\\lang1036\\f0\\fs26"
+                        "\\u111?\\u249?\\u32?\\u60?\\u98?\\u62?}"));
+    QCOMPARE(xclipOut(QStringLiteral("clipboard"), QStringLiteral("text/html")),
+             QByteArray("<meta charset=\"utf-8\"><span lang=\"fr-FR\" style=\"font-family:"
+                        "'Liberation Serif';font-size:13pt;white-space:pre-wrap\">"
+                        "o&#249; &#60;b&#62;</span>"));
+    // PRIMARY holds the plain text only.
+    QCOMPARE(QString::fromUtf8(xclipOut(QStringLiteral("primary"), QStringLiteral("UTF8_STRING"))),
+             QStringLiteral("où <b>"));
+    const QList<QByteArray> primaryTargets =
+        xclipOut(QStringLiteral("primary"), QStringLiteral("TARGETS")).split('\n');
+    QVERIFY(!primaryTargets.contains("text/rtf"));
+}
+
+void tst_MainPaste::clipboardGivenBack()
+{
+    // Another program owns both selections, with formats that are not text.
+    const QByteArray picture("\x89PNG\r\n\x1a\n-not-really-", 20);
+    QVERIFY(xclipIn(QStringLiteral("clipboard"), QStringLiteral("image/png"), picture));
+    QVERIFY(xclipIn(QStringLiteral("primary"), QStringLiteral("text/plain"), "chosen"));
+    QVERIFY(!w->Transfers->restoreTimer()->isActive());
+
+    QAction *restore = w->TransModeMenu->findChild<QAction *>("RestoreClipboard");
+    QVERIFY(restore && !restore->isChecked());
+    restore->trigger();
+    typeAndTransfer(QStringLiteral("Main4"), QStringLiteral("señor"));
+    QCOMPARE(receiver.nextPaste().value("plain").toString(), QStringLiteral("señor"));
+    // Given back after the paste delay.
+    QTRY_COMPARE_WITH_TIMEOUT(xclipOut(QStringLiteral("clipboard"), QStringLiteral("image/png")),
+                              picture, 5000);
+    QCOMPARE(xclipOut(QStringLiteral("primary"), QStringLiteral("text/plain")),
+             QByteArray("chosen"));
+    restore->trigger();
+    QVERIFY(!w->settings().RestoreClipboardFlg);
+}
+
 void tst_MainPaste::closedReceiverForgotten()
 {
     QVERIFY(receiver.close());
@@ -176,6 +295,51 @@ void tst_MainPaste::closedReceiverForgotten()
     QCOMPARE(w->windowTitle(), QStringLiteral("VelmorUC"));
     QCOMPARE(w->Shape1->brushColor(), w->Shape1->palette().color(QPalette::Base));
     QVERIFY(!w->PasteTimer->isActive());
+}
+
+void tst_MainPaste::terminalReceivesPadText_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QByteArray>("received");
+    QTest::newRow("Main2 hexadecimal references")
+        << "Main2" << QStringLiteral("né") << QByteArray("&#x006E;&#x00E9;");
+    QTest::newRow("Main4 text") << "Main4" << QStringLiteral("Grüße, ça va")
+                                << QStringLiteral("Grüße, ça va").toUtf8();
+}
+
+void tst_MainPaste::terminalReceivesPadText()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, typed);
+    QFETCH(QByteArray, received);
+    const QString out = scratch.filePath(QStringLiteral("terminal.out"));
+    const QString ready = scratch.filePath(QStringLiteral("terminal.ready"));
+    if (terminal.state() == QProcess::NotRunning) {
+        const QString xterm = QStandardPaths::findExecutable(QStringLiteral("xterm"));
+        QVERIFY2(!xterm.isEmpty(), "xterm is not installed (scripts/deps.sh installs it)");
+        QProcessEnvironment env = displayEnvironment();
+        env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+        terminal.setProcessEnvironment(env);
+        terminal.start(xterm, {QStringLiteral("-u8"), QStringLiteral("-T"),
+                               QStringLiteral("Terminal"), QStringLiteral("-e"),
+                               QStringLiteral("/bin/sh"), QStringLiteral("-c"),
+                               QStringLiteral("stty raw -echo && : > '%1' && exec cat > '%2'")
+                                   .arg(ready, out)});
+        QVERIFY(terminal.waitForStarted(5000));
+        QVERIFY(QTest::qWaitFor([&] { return QFile::exists(ready); }, 10000));
+        QTRY_COMPARE_WITH_TIMEOUT(w->windowTitle(), QStringLiteral("VelmorUC [ Terminal ]"),
+                                  5000);
+    }
+    QFile file(out);
+    const qint64 before = QFileInfo(out).size();
+    typeAndTransfer(item, typed);
+    QVERIFY(QTest::qWaitFor([&] { return QFileInfo(out).size() >= before + received.size(); },
+                            5000));
+    QTest::qWait(300); // nothing more follows, not even a Ctrl+V byte
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll().mid(before), received);
+    screenshot(QStringLiteral("mainpaste-terminal-") + item);
 }
 
 int main(int argc, char **argv)

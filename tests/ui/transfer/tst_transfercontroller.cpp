@@ -75,6 +75,8 @@ private Q_SLOTS:
     void pasteFollowsTheDelay();
     void checkBoxMirrorsAutoPasteFlg();
     void lineBreaksAsCrLf();
+    void clipboardGivenBackAfterThePaste_data();
+    void clipboardGivenBackAfterThePaste();
 };
 
 void tst_TransferController::withoutWindowServiceOnlyTheClipboard()
@@ -141,6 +143,52 @@ void tst_TransferController::lineBreaksAsCrLf()
     const TransferContent content = b.controller->CopyTransferText();
     QCOMPARE(content.sourceText, QStringLiteral("a\r\nb\r\n"));
     QCOMPARE(clipboardText(), QStringLiteral("&#x0061;&#x000D;&#x000A;&#x0062;&#x000D;&#x000A;"));
+}
+
+void tst_TransferController::clipboardGivenBackAfterThePaste_data()
+{
+    QTest::addColumn<bool>("restore");
+    QTest::addColumn<bool>("target");
+    QTest::addColumn<bool>("givenBack");
+    QTest::newRow("on, pasted") << true << true << true;
+    QTest::newRow("on, no target: left for pasting by hand") << true << false << false;
+    QTest::newRow("off") << false << true << false;
+}
+
+void tst_TransferController::clipboardGivenBackAfterThePaste()
+{
+    QFETCH(bool, restore);
+    QFETCH(bool, target);
+    QFETCH(bool, givenBack);
+    FakeWindowSystem windows;
+    Bench b(&windows);
+    b.settings.PasteTimerInterval = 100;
+    b.settings.TransMode = 0;
+    b.settings.RestoreClipboardFlg = restore;
+    if (target) {
+        windows.titles.insert(7, QStringLiteral("Mail"));
+        windows.active = 7;
+        QCOMPARE(b.controller->session().trackTick(true), TrackResult::Recorded);
+    }
+    auto *before = new QMimeData;
+    before->setText(QStringLiteral("mine"));
+    before->setData(QStringLiteral("image/png"), QByteArray("\x89PNG\0data", 9));
+    QApplication::clipboard()->setMimeData(before);
+
+    b.pad.setPlainText(QStringLiteral("où"));
+    b.controller->Transfer();
+    QCOMPARE(clipboardText(), QStringLiteral("où"));
+    // A second transfer while the paste is due keeps what the user had.
+    b.controller->Transfer();
+    QTRY_COMPARE_WITH_TIMEOUT(windows.pasted.size(), target ? 1 : 0, 3000);
+    QCOMPARE(b.controller->restoreTimer()->isActive(), givenBack);
+    QCOMPARE(clipboardText(), QStringLiteral("où"));
+    QTest::qWait(250);
+    QVERIFY(!b.controller->restoreTimer()->isActive());
+    const QMimeData *after = QApplication::clipboard()->mimeData();
+    QCOMPARE(after->text(), givenBack ? QStringLiteral("mine") : QStringLiteral("où"));
+    QCOMPARE(after->data(QStringLiteral("image/png")),
+             givenBack ? QByteArray("\x89PNG\0data", 9) : QByteArray());
 }
 
 QTEST_MAIN(tst_TransferController)

@@ -4,8 +4,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTest>
 
+#include "folders.h"
 #include "settings.h"
 #include "transfermodemenu.h"
 
@@ -20,7 +22,30 @@ private Q_SLOTS:
     void choiceStoresModeAndRecomposes_data();
     void choiceStoresModeAndRecomposes();
     void checksFollowTheSettingWhenOpened();
+    void indicatorShowsEveryCaptionWhole();
 };
+
+void tst_TransferModeMenu::indicatorShowsEveryCaptionWhole()
+{
+    // The indicator of the main window: 104 pixels, ＭＳ Ｐゴシック 10.
+    QMenu menu;
+    QLineEdit indicator;
+    indicator.setGeometry(0, 0, 104, 26);
+    indicator.setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 10));
+    Settings settings;
+    TransferModeMenu modes(&menu, &indicator, settings);
+    const int frame = indicator.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr,
+                                                     &indicator);
+    for (const LanguageFolders &l : Languages()) {
+        settings.SelectLang = l.language;
+        for (QAction *action : modes.items()) {
+            action->trigger();
+            const int text = QFontMetrics(indicator.font()).horizontalAdvance(indicator.text());
+            QVERIFY2(text <= indicator.width() - 2 * frame - 4, qPrintable(indicator.text()));
+            QCOMPARE(indicator.cursorPosition(), 0);
+        }
+    }
+}
 
 void tst_TransferModeMenu::itemsAndCaptions()
 {
@@ -30,8 +55,10 @@ void tst_TransferModeMenu::itemsAndCaptions()
     settings.SelectLang = QStringLiteral("ドイツ語");
     TransferModeMenu modes(&menu, &indicator, settings);
     const QList<QAction *> actions = menu.actions();
-    QCOMPARE(actions.size(), 10);
+    QCOMPARE(actions.size(), 12);
     QVERIFY(actions.at(4)->isSeparator());
+    QVERIFY(actions.at(10)->isSeparator());
+    QCOMPARE(actions.at(11), modes.restoreClipboardItem());
     QCOMPARE(modes.items().size(), 9);
     const QList<QPair<QString, QString>> expected = {
         {"Sub1", "発音記号 リッチテキスト"},

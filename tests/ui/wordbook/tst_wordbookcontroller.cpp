@@ -44,6 +44,7 @@ private Q_SLOTS:
     void folderMenu();
     void deleteOpenBook();
     void propertiesRewriteTitleKeepWords();
+    void numberColumnFitsTheLargestNumber();
 
 private:
     void writeBook(const QString &folder, const QString &file, const QStringList &lines);
@@ -167,10 +168,18 @@ void tst_WordBookController::scanListsBooks()
     QCOMPARE(titles, (QStringList{"a", "B", "C"}));
     QCOMPARE(rows[0].count, 3);
     QCOMPARE(rows[1].count, 0);
+    // The header shows which column sorts and which way.
+    QHeaderView *header = w.ListView2->horizontalHeader();
     m_controller->ClickBookColumn(0);
     QCOMPARE(m_controller->bookListModel()->rows().first().title, QString("C"));
+    QVERIFY(header->isSortIndicatorShown());
+    QCOMPARE(header->sortIndicatorSection(), 0);
+    QCOMPARE(header->sortIndicatorOrder(), Qt::DescendingOrder);
     m_controller->ClickBookColumn(0);
     QCOMPARE(m_controller->bookListModel()->rows().first().title, QString("a"));
+    QCOMPARE(header->sortIndicatorOrder(), Qt::AscendingOrder);
+    m_controller->SortBooksByGroup();
+    QCOMPARE(header->sortIndicatorSection(), int(BookGroupColumn));
 }
 
 void tst_WordBookController::openingEnablesCommandsAndFolds()
@@ -270,7 +279,12 @@ void tst_WordBookController::sortAsksAndRenumbers()
              QString("項目「欧　文」でソートします。ソートをすると順番は元に戻りませんがソートをしますか？"));
     auto *model = m_controller->wordListModel();
     QCOMPARE(model->index(0, 0).data().toString(), QString("go"));
+    QHeaderView *header = w.ListView1->horizontalHeader();
+    QVERIFY(!header->isSortIndicatorShown()); // refused: no arrow
     m_controller->ClickWordColumn(0); // yes: descending first
+    QVERIFY(header->isSortIndicatorShown());
+    QCOMPARE(header->sortIndicatorSection(), 0);
+    QCOMPARE(header->sortIndicatorOrder(), Qt::DescendingOrder);
     QCOMPARE(model->index(0, 0).data().toString(), QString("go"));
     QCOMPARE(model->index(1, 0).data().toString(), QString("Banana"));
     QCOMPARE(model->index(2, 0).data().toString(), QString("apple"));
@@ -278,6 +292,8 @@ void tst_WordBookController::sortAsksAndRenumbers()
     const int asked = m_dialogs.shown.size();
     m_controller->ClickWordColumn(1); // "No" does nothing
     QCOMPARE(m_dialogs.shown.size(), asked);
+    open("small.utx"); // in the file's order again
+    QVERIFY(!header->isSortIndicatorShown());
 }
 
 void tst_WordBookController::doubleClickCopiesAndPlays()
@@ -347,6 +363,11 @@ void tst_WordBookController::folderMenu()
     QCOMPARE(items[4]->text(), QString("このメニューを編集する （最大10フォルダ）"));
     items[4]->trigger();
     QCOMPARE(m_shell.opened, QStringList{m_folders.SysFolder + "/FolList.txt"});
+    // A desktop without an editor for it: the message names the file.
+    m_shell.hasViewer = false;
+    items[4]->trigger();
+    QVERIFY(m_dialogs.texts().constLast().contains(
+        QDir::toNativeSeparators(m_folders.SysFolder + "/FolList.txt")));
 
     const QString chosen = m_folders.documentsFolder("GermanA");
     m_dialogs.fileAnswers.enqueue(chosen);
@@ -374,6 +395,24 @@ void tst_WordBookController::propertiesRewriteTitleKeepWords()
     QVERIFY(m_controller->LoadBook("small.utx"));
     QCOMPARE(m_controller->openBook().title, QString("Small"));
     QCOMPARE(m_controller->wordListModel()->rowCount(), 3);
+}
+
+void tst_WordBookController::numberColumnFitsTheLargestNumber()
+{
+    QStringList lines{"Big", "名詞", ""};
+    for (int i = 0; i < 12345; ++i)
+        lines.append(QStringLiteral("\"w%1\",\"\",\"\",\"語\",\"\",\"\",\"\"").arg(i));
+    writeBook(m_folders.WordBookFolder, "big.utx", lines);
+    m_controller->ScanWordBookFolder();
+    w.ListView1->setColumnWidth(NumberColumn, 50);
+    open("big.utx");
+    const QFontMetrics metrics(m_controller->delegate()->look().fixedFont);
+    // The delegate keeps 8 pixels beside the text.
+    QVERIFY(w.ListView1->columnWidth(NumberColumn) - 8 >= metrics.horizontalAdvance("12345"));
+    // A wider column the user chose stays.
+    w.ListView1->setColumnWidth(NumberColumn, 300);
+    open("small.utx");
+    QCOMPARE(w.ListView1->columnWidth(NumberColumn), 300);
 }
 
 QTEST_MAIN(tst_WordBookController)

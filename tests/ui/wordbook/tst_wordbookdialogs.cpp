@@ -12,6 +12,7 @@
 #include "wordbooklibrary.h"
 
 #include <QCheckBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -35,9 +36,12 @@ private Q_SLOTS:
     void selectorWithoutFile();
     void selectorEnterNewName();
     void selectorEnterExistingName();
+    void selectorEnterInDialog_data();
+    void selectorEnterInDialog();
     void groupEditorLimits();
     void groupEditorButtons();
     void playerWindow();
+    void playerFromModalDialog();
 
 private:
     std::unique_ptr<TestHome> m_home;
@@ -149,14 +153,15 @@ void tst_WordBookDialogs::propertiesApply()
     book.fileName = "old.utx";
     book.words = {{"go", "", "", "行く", "", "", ""}};
     TChPropFrm dialog(book, m_folders, m_settings, m_dialogs);
-    // A group not in the list shows the first group.
-    QCOMPARE(dialog.ComboBox1->currentText(), QString("旅行"));
+    // A group not in the list is shown as it is, and stays out of the list.
+    QCOMPARE(dialog.ComboBox1->currentText(), QString("どこにもない"));
+    QCOMPARE(dialog.ComboBox1->count(), 2);
     dialog.Edit1->setText(" New ");
     dialog.Edit2->setText(" v ");
     dialog.OKBtnClick();
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(dialog.book().title, QString("New"));
-    QCOMPARE(dialog.book().group, QString("旅行"));
+    QCOMPARE(dialog.book().group, QString("どこにもない"));
     QCOMPARE(dialog.book().voiceFolder, QString("v"));
     QCOMPARE(dialog.book().words, book.words);
 }
@@ -226,6 +231,36 @@ void tst_WordBookDialogs::selectorEnterExistingName()
     QByteArray after;
     ReadFileBytes(GroupFilePath(m_folders.SysFolder), &after);
     QCOMPARE(after, before);
+}
+
+void tst_WordBookDialogs::selectorEnterInDialog_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::newRow("Return") << int(Qt::Key_Return) << Qt::KeyboardModifiers();
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier);
+}
+
+void tst_WordBookDialogs::selectorEnterInDialog()
+{
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    // Typed as a user does: the keys go to the focused selector, not to its line edit.
+    TNewWBFrm dialog(m_folders, m_settings, m_dialogs);
+    dialog.Edit1->setText("Book");
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    dialog.ComboBox1->setFocus();
+    dialog.ComboBox1->setEditText(QString());
+    QTest::keyClicks(dialog.ComboBox1, "Reise");
+    QTest::keyClick(dialog.ComboBox1, Qt::Key(key), modifiers);
+    QCOMPARE(ReadTextFile(GroupFilePath(m_folders.SysFolder), TextFileKind::Ansi).lines,
+             (QStringList{"Reise", "あいさつ", "その他"}));
+    QCOMPARE(dialog.ComboBox1->currentIndex(), 0);
+    QCOMPARE(dialog.ComboBox1->currentText(), QString("Reise"));
+    QCOMPARE(m_settings.LastGroup, QString("Reise"));
+    QVERIFY(dialog.isVisible()); // neither confirmed nor closed
+    QVERIFY(m_dialogs.shown.isEmpty());
 }
 
 void tst_WordBookDialogs::groupEditorLimits()
@@ -306,6 +341,43 @@ void tst_WordBookDialogs::playerWindow()
     playback.ClosePlayer();
     QTRY_VERIFY(!playback.isOpen());
     QVERIFY(m_settings.MediaPlayerFlg);
+}
+
+void tst_WordBookDialogs::playerFromModalDialog()
+{
+    const QString file = m_home->path("hello.wav");
+    QVERIFY(WriteFileBytes(file, "RIFF").ok);
+    QWidget owner;
+    owner.setGeometry(100, 100, 600, 500);
+    owner.show();
+    WindowRect place;
+    VoicePlayback playback(m_settings, place, &owner);
+    QDialog dialog(&owner);
+    dialog.setGeometry(150, 150, 500, 400);
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    playback.PlayIfClosed(file, &dialog);
+    TWMPlayerFrm *player = playback.window();
+    QVERIFY(player && player->isVisible());
+    QVERIFY(QTest::qWaitForWindowExposed(player));
+    QVERIFY(!player->frameGeometry().intersects(dialog.frameGeometry()));
+    // Question boxes opened later must come above it.
+    QVERIFY(!(player->windowFlags() & Qt::WindowStaysOnTopHint));
+    // A click through the window system reaches it while the dialog is modal.
+    const QPoint box = player->NoPlayCheck->mapTo(player, QPoint(8, player->NoPlayCheck->height() / 2));
+    QTest::mouseClick(player->windowHandle(), Qt::LeftButton, {}, box);
+    QTRY_VERIFY(player->NoPlayCheck->isChecked());
+    // The player outlives the dialog, where it stood.
+    const QPoint at = player->pos();
+    dialog.accept();
+    QVERIFY(playback.isOpen());
+    QCOMPARE(playback.window(), player);
+    QCOMPARE(player->parentWidget(), &owner);
+    QVERIFY(player->isVisible());
+    QCOMPARE(player->pos(), at);
+    playback.ClosePlayer();
+    QTRY_VERIFY(!playback.isOpen());
 }
 
 QTEST_MAIN(tst_WordBookDialogs)

@@ -44,6 +44,8 @@ private Q_SLOTS:
     void moveChecksTypedNumber();
     void deleteShowsWord();
     void jumpNeedsAListItem();
+    void typedNumberEnablesOK_data();
+    void typedNumberEnablesOK();
     void colourShowsCurrentCode();
     void colourListAndBlack();
     void colourInvalidTextStoresNothing();
@@ -529,6 +531,56 @@ void tst_WordDialogs::jumpNeedsAListItem()
     d.ComboBox1->setEditText("3");
     QTest::keyClick(d.ComboBox1->lineEdit(), Qt::Key_Return);
     QCOMPARE(jumps, QList<int>{3});
+}
+
+void tst_WordDialogs::typedNumberEnablesOK_data()
+{
+    QTest::addColumn<bool>("jump");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("enabled");
+    QTest::newRow("jump 5") << true << "5" << true;
+    QTest::newRow("jump 12") << true << "12" << true;
+    QTest::newRow("jump beyond") << true << "13" << false;
+    QTest::newRow("jump letters") << true << "x" << false;
+    QTest::newRow("move 5") << false << "5" << true;
+    QTest::newRow("move own number") << false << "3" << false;
+}
+
+void tst_WordDialogs::typedNumberEnablesOK()
+{
+    QFETCH(bool, jump);
+    QFETCH(QString, typed);
+    QFETCH(bool, enabled);
+    QList<int> chosen;
+    std::unique_ptr<QDialog> d;
+    QComboBox *list = nullptr;
+    QPushButton *ok = nullptr;
+    if (jump) {
+        auto *j = new TJumpFrm(12, [&](int n) { chosen.append(n); });
+        list = j->ComboBox1;
+        ok = j->OKBtn;
+        d.reset(j);
+    } else {
+        auto *m = new TMoveFrm(3, 12, [&](int t) {
+            chosen.append(t);
+            return true;
+        });
+        list = m->ComboBox1;
+        ok = m->OKBtn;
+        d.reset(m);
+    }
+    d->show();
+    QVERIFY(QTest::qWaitForWindowActive(d.get()));
+    // Typed into the focused list, as a user does; no Enter yet.
+    QTest::keyClicks(list, typed);
+    QCOMPARE(ok->isEnabled(), enabled);
+    QTest::keyClick(list, Qt::Key_Return);
+    if (jump) // one Enter is enough
+        QCOMPARE(chosen, enabled ? QList<int>{typed.toInt()} : QList<int>{});
+    if (enabled) {
+        QTest::keyClick(d.get(), Qt::Key_F4);
+        QCOMPARE(chosen.value(0), typed.toInt());
+    }
 }
 
 void tst_WordDialogs::colourShowsCurrentCode()
