@@ -26,13 +26,21 @@ EditorBookLoadResult LoadEditorBook(const QString &folder, const QString &fileNa
         return result;
     }
     result.status = WordBookStatus::Loaded;
-    EditorBook &book = result.book;
-    book.title = lines.lines[0].toString();
-    book.group = lines.lines[1].toString();
-    book.voiceFolder = lines.lines[2].toString();
-    book.rows.reserve(lines.lines.size() - WordBookHeaderLines);
-    for (qsizetype i = WordBookHeaderLines; i < lines.lines.size(); ++i) {
-        const QStringView line = lines.lines[i];
+    result.book = EditorBookFromLines(lines.lines);
+    return result;
+}
+
+EditorBook EditorBookFromLines(const QList<QStringView> &lines)
+{
+    EditorBook book;
+    if (lines.size() < WordBookHeaderLines)
+        return book;
+    book.title = lines[0].toString();
+    book.group = lines[1].toString();
+    book.voiceFolder = lines[2].toString();
+    book.rows.reserve(lines.size() - WordBookHeaderLines);
+    for (qsizetype i = WordBookHeaderLines; i < lines.size(); ++i) {
+        const QStringView line = lines[i];
         bool unclosed = false;
         QStringList fields = SplitCommaText(line, &unclosed);
         if (fields.size() != WordFieldCount || unclosed) {
@@ -44,7 +52,7 @@ EditorBookLoadResult LoadEditorBook(const QString &folder, const QString &fileNa
             row[f] = std::move(fields[f]);
         book.rows.append(std::move(row));
     }
-    return result;
+    return book;
 }
 
 QString StoredCellText(QStringView typed)

@@ -37,6 +37,8 @@ struct EditorBookLoadResult
 // The file's words in file order. A line is a word when it splits into exactly seven
 // fields with every quote closed, as the word list reads it; other lines are kept.
 EditorBookLoadResult LoadEditorBook(const QString &folder, const QString &fileName);
+// The same from lines already read; fewer than the three header lines give an empty book.
+EditorBook EditorBookFromLines(const QList<QStringView> &lines);
 
 // A text typed or pasted into a cell as the file stores it: a double quote becomes "#$22"
 // and every line break (CR LF, CR or LF) "#$0D", the escapes the reader turns back;
