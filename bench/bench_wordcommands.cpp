@@ -95,7 +95,7 @@ void BM_RegisterWordThroughWindow(benchmark::State &state)
     Desk &d = desk();
     WordBookController &books = *d.window->wordBooks();
     for (auto _ : state) {
-        QList<WordListRow> rows = books.wordListModel()->rows();
+        QList<WordEntry> rows = books.wordListModel()->words();
         const int at = InsertWordRow(rows, int(rows.size()), newWord());
         if (!d.window->WordCommands->StoreRows(rows, at))
             state.SkipWithError("save failed");
@@ -103,7 +103,7 @@ void BM_RegisterWordThroughWindow(benchmark::State &state)
         state.PauseTiming();
         // Back to the same size, so every iteration registers into the same book.
         rows.removeLast();
-        books.wordListModel()->setRows(rows);
+        books.wordListModel()->setWords(rows);
         state.ResumeTiming();
     }
     state.counters["words"] = books.wordListModel()->rowCount();
@@ -113,9 +113,9 @@ BENCHMARK(BM_RegisterWordThroughWindow)->Unit(benchmark::kMillisecond);
 // The row change alone.
 void BM_InsertRow(benchmark::State &state)
 {
-    const QList<WordListRow> base = desk().window->wordBooks()->wordListModel()->rows();
+    const QList<WordEntry> base = desk().window->wordBooks()->wordListModel()->words();
     for (auto _ : state) {
-        QList<WordListRow> rows = base;
+        QList<WordEntry> rows = base;
         benchmark::DoNotOptimize(InsertWordRow(rows, 0, newWord()));
     }
 }

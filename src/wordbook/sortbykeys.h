@@ -11,10 +11,22 @@
 #include <utility>
 #include <vector>
 
-template <typename Row>
-void SortRowsByKeys(QList<Row> &rows, const QStringList &keys, int direction)
+template <typename Row, typename Keys>
+void SortRowsByKeys(QList<Row> &rows, const Keys &keys, int direction)
 {
-    // The first four code units of each key travel with it as one number, so most
+    // Code units every key shares (the stem of a generated list, a common article) say
+    // nothing about the order: the comparisons start after them.
+    qsizetype shared = rows.isEmpty() ? 0 : QStringView(keys[0]).size();
+    for (qsizetype i = 1; i < rows.size() && shared > 0; ++i) {
+        const QStringView key = keys[i];
+        shared = std::min(shared, key.size());
+        qsizetype k = 0;
+        const QStringView first = keys[0];
+        while (k < shared && key[k] == first[k])
+            ++k;
+        shared = k;
+    }
+    // The next four code units of each key travel with it as one number, so most
     // comparisons of a large list stay inside this array instead of reading two strings.
     struct Entry
     {
@@ -25,7 +37,7 @@ void SortRowsByKeys(QList<Row> &rows, const QStringList &keys, int direction)
     std::vector<Entry> order;
     order.reserve(rows.size());
     for (qsizetype i = 0; i < rows.size(); ++i) {
-        const QStringView key = keys[i];
+        const QStringView key = QStringView(keys[i]).sliced(shared);
         quint64 prefix = 0;
         for (qsizetype k = 0; k < 4; ++k)
             prefix = (prefix << 16) | (k < key.size() ? key[k].unicode() : 0);

@@ -24,19 +24,18 @@ QString EmptyWordWarning()
     return QStringLiteral("単語が空欄だと登録できません。");
 }
 
-int InsertWordRow(QList<WordListRow> &rows, int position, const WordEntry &word)
+int InsertWordRow(QList<WordEntry> &rows, int position, const WordEntry &word)
 {
     const int at = qBound(0, position, int(rows.size()));
-    rows.insert(at, WordListRow{0, word});
-    Renumber(rows);
+    rows.insert(at, word);
     return at;
 }
 
-bool ReplaceWordFields(QList<WordListRow> &rows, int row, const WordEntry &fields)
+bool ReplaceWordFields(QList<WordEntry> &rows, int row, const WordEntry &fields)
 {
     if (row < 0 || row >= rows.size())
         return false;
-    WordEntry &word = rows[row].word;
+    WordEntry &word = rows[row];
     const QString colour = word.textColour;
     word = fields;
     word.textColour = colour;
@@ -71,7 +70,7 @@ std::optional<int> ListNumber(const QString &text, int count)
     return number;
 }
 
-int MoveWordRow(QList<WordListRow> &rows, int source, int target)
+int MoveWordRow(QList<WordEntry> &rows, int source, int target)
 {
     const int n = int(rows.size());
     if (source < 0 || source >= n || target < 1 || target > n)
@@ -81,16 +80,14 @@ int MoveWordRow(QList<WordListRow> &rows, int source, int target)
     rows.insert(at, rows[source]);
     const int old = source >= at ? source + 1 : source;
     rows.removeAt(old);
-    Renumber(rows);
     return old < at ? at - 1 : at;
 }
 
-bool DeleteWordRow(QList<WordListRow> &rows, int row)
+bool DeleteWordRow(QList<WordEntry> &rows, int row)
 {
     if (row < 0 || row >= rows.size())
         return false;
     rows.removeAt(row);
-    Renumber(rows);
     return true;
 }
 

@@ -18,9 +18,8 @@ bool CanStoreWord(const WordEntry &trimmed);
 // The warning shown for an empty foreign word.
 QString EmptyWordWarning();
 
-// Puts the word at position (0-based; clamped to 0..n, n appends), renumbers and
-// returns the row index of the new word.
-int InsertWordRow(QList<WordListRow> &rows, int position, const WordEntry &word);
+// Puts the word at position (0-based; clamped to 0..n, n appends) and returns the row index of the new word.
+int InsertWordRow(QList<WordEntry> &rows, int position, const WordEntry &word);
 // The position "挿入" uses for the selected number of the list: directly above that word.
 inline int InsertPositionForNumber(int number)
 {
@@ -29,7 +28,7 @@ inline int InsertPositionForNumber(int number)
 
 // Replaces the six form fields of the row; the text colour stays. False for a row
 // that does not exist.
-bool ReplaceWordFields(QList<WordListRow> &rows, int row, const WordEntry &fields);
+bool ReplaceWordFields(QList<WordEntry> &rows, int row, const WordEntry &fields);
 
 // The numbers the registration dialog's list offers: "1" to "n".
 QStringList WordNumbers(int count);
@@ -39,12 +38,11 @@ QStringList MoveTargetNumbers(int count, int ownNumber);
 std::optional<int> ListNumber(const QString &text, int count);
 
 // Moves the word of row source (0-based) directly above the word that has number
-// target (1..n): a copy goes in at target - 1, then the old row goes. Renumbers and
-// returns the moved word's new row, or -1 when source or target is out of range.
-int MoveWordRow(QList<WordListRow> &rows, int source, int target);
+// target (1..n): a copy goes in at target - 1, then the old row goes. Returns the moved word's new row, or -1 when source or target is out of range.
+int MoveWordRow(QList<WordEntry> &rows, int source, int target);
 
-// Removes the row and renumbers; false for a row that does not exist.
-bool DeleteWordRow(QList<WordListRow> &rows, int row);
+// Removes the row; false for a row that does not exist.
+bool DeleteWordRow(QList<WordEntry> &rows, int row);
 
 // The value the colour dialog stores for the text of its new field: "#000000" (black,
 // the default) becomes empty; empty and valid codes are kept; anything else stores

@@ -4,40 +4,18 @@
 
 #include "sortbykeys.h"
 
-QList<WordListRow> WordListRows(QList<WordEntry> words)
+QString WordListCellText(const WordEntry &w, int number, int column, bool foreignFirst)
 {
-    QList<WordListRow> rows;
-    rows.reserve(words.size());
-    int number = 0;
-    for (WordEntry &word : words)
-        rows.append({++number, std::move(word)});
-    return rows;
+    return column == NumberColumn ? QString::number(number)
+                                  : WordFieldOfColumn(w, column, foreignFirst);
 }
 
-QList<WordEntry> WordListWords(const QList<WordListRow> &rows)
+const QString &WordFieldOfColumn(const WordEntry &w, int column, bool foreignFirst)
 {
-    QList<WordEntry> words;
-    words.reserve(rows.size());
-    for (const WordListRow &row : rows)
-        words.append(row.word);
-    return words;
-}
-
-void Renumber(QList<WordListRow> &rows)
-{
-    int number = 0;
-    for (WordListRow &row : rows)
-        row.number = ++number;
-}
-
-QString WordListCellText(const WordListRow &row, int column, bool foreignFirst)
-{
-    const WordEntry &w = row.word;
+    static const QString none;
     switch (column) {
     case FirstWordColumn:
         return foreignFirst ? w.foreignWord : w.japanese;
-    case NumberColumn:
-        return QString::number(row.number);
     case PhoneticSymbolsColumn:
         return w.phoneticSymbols;
     case PhoneticKanaColumn:
@@ -51,7 +29,7 @@ QString WordListCellText(const WordListRow &row, int column, bool foreignFirst)
     case TextColourColumn:
         return w.textColour;
     default:
-        return {};
+        return none;
     }
 }
 
@@ -131,29 +109,37 @@ QString ForeignSortKey(const QString &text, const QLocale &locale)
     return lower;
 }
 
-void SortWordList(QList<WordListRow> &rows, int column, int direction, bool foreignFirst,
+void SortWordList(QList<WordEntry> &words, int column, int direction, bool foreignFirst,
                   const QLocale &locale)
 {
     if (!WordListSort::sorts(column))
         return;
-    const bool foreign = column == ForeignWordColumn(foreignFirst);
     // One key per row: lower-casing inside the comparison would cost a copy per call.
-    QStringList keys;
-    keys.reserve(rows.size());
-    for (const WordListRow &row : rows) {
-        const QString text = WordListCellText(row, column, foreignFirst);
-        keys.append(foreign ? ForeignSortKey(text, locale) : text);
+    // Other columns sort by the fields themselves, seen in place.
+    const bool foreign = column == ForeignWordColumn(foreignFirst);
+    QStringList lowered;
+    QList<QStringView> keys;
+    if (foreign)
+        lowered.reserve(words.size());
+    keys.reserve(words.size());
+    for (const WordEntry &w : std::as_const(words)) {
+        const QString &text = WordFieldOfColumn(w, column, foreignFirst);
+        if (foreign) {
+            lowered.append(ForeignSortKey(text, locale));
+            keys.append(lowered.constLast());
+        } else {
+            keys.append(text);
+        }
     }
-    SortRowsByKeys(rows, keys, direction);
-    Renumber(rows);
+    SortRowsByKeys(words, keys, direction);
 }
 
-bool WordListSort::sortByColumn(QList<WordListRow> &rows, int column, bool foreignFirst,
+bool WordListSort::sortByColumn(QList<WordEntry> &words, int column, bool foreignFirst,
                                 const QLocale &locale)
 {
     if (!sorts(column))
         return false;
     directions[column] = -directions[column];
-    SortWordList(rows, column, directions[column], foreignFirst, locale);
+    SortWordList(words, column, directions[column], foreignFirst, locale);
     return true;
 }

@@ -24,22 +24,11 @@ enum WordListColumn {
 };
 inline constexpr int WordListColumns = 8;
 
-// One row as the list holds it: the word and its 1-based number.
-struct WordListRow
-{
-    int number = 0;
-    WordEntry word;
-    bool operator==(const WordListRow &) const = default;
-};
-
-// Takes the words by value: a list handed over with std::move is not copied.
-QList<WordListRow> WordListRows(QList<WordEntry> words);
-QList<WordEntry> WordListWords(const QList<WordListRow> &rows);
-// Writes 1..n in row order.
-void Renumber(QList<WordListRow> &rows);
-
-// The text a column shows; the number column gives the row's number.
-QString WordListCellText(const WordListRow &row, int column, bool foreignFirst);
+// The list holds the words themselves; a row's number is its position + 1.
+// The text a column shows; the number column gives number.
+QString WordListCellText(const WordEntry &word, int number, int column, bool foreignFirst);
+// The field a column other than the number shows (an empty string for the number).
+const QString &WordFieldOfColumn(const WordEntry &word, int column, bool foreignFirst);
 // The column that shows the foreign word in this direction.
 int ForeignWordColumn(bool foreignFirst);
 // Column captions 0..7; languageName is the first of the seven field captions.
@@ -55,9 +44,9 @@ QString ForeignSortKey(const QString &text, const QLocale &locale);
 
 // Sorts by a column's displayed text; the foreign-word column compares the texts
 // lower-cased by the locale, every other column code unit by code unit. direction +1
-// ascending, -1 descending; equal rows keep their order. Renumbers afterwards. The
-// number column does not sort.
-void SortWordList(QList<WordListRow> &rows, int column, int direction, bool foreignFirst,
+// ascending, -1 descending; equal rows keep their order. The number column does not
+// sort.
+void SortWordList(QList<WordEntry> &words, int column, int direction, bool foreignFirst,
                   const QLocale &locale = QLocale());
 
 // The eight directions of the word list, +1 at first.
@@ -72,7 +61,7 @@ struct WordListSort
     }
     // After the user said yes: negates the direction and sorts, so the first sort of a
     // column is descending. False, and nothing changes, for a column that does not sort.
-    bool sortByColumn(QList<WordListRow> &rows, int column, bool foreignFirst,
+    bool sortByColumn(QList<WordEntry> &words, int column, bool foreignFirst,
                       const QLocale &locale = QLocale());
     bool operator==(const WordListSort &) const = default;
 };

@@ -5,28 +5,20 @@
 
 namespace {
 
-QList<WordListRow> rowsOf(const QStringList &foreignWords)
+QList<WordEntry> rowsOf(const QStringList &foreignWords)
 {
     QList<WordEntry> words;
     for (const QString &w : foreignWords)
         words.append({w, {}, {}, {}, {}, {}, {}});
-    return WordListRows(words);
+    return words;
 }
 
-QStringList foreignWords(const QList<WordListRow> &rows)
+QStringList foreignWords(const QList<WordEntry> &rows)
 {
     QStringList out;
-    for (const WordListRow &r : rows)
-        out.append(r.word.foreignWord);
+    for (const WordEntry &r : rows)
+        out.append(r.foreignWord);
     return out;
-}
-
-bool numbered(const QList<WordListRow> &rows)
-{
-    for (qsizetype i = 0; i < rows.size(); ++i)
-        if (rows[i].number != i + 1)
-            return false;
-    return true;
 }
 
 } // namespace
@@ -109,18 +101,17 @@ void tst_WordCommands::insertAt()
     QFETCH(int, position);
     QFETCH(QStringList, after);
     QFETCH(int, index);
-    QList<WordListRow> rows = rowsOf(before);
+    QList<WordEntry> rows = rowsOf(before);
     WordEntry x;
     x.foreignWord = QStringLiteral("x");
     QCOMPARE(InsertWordRow(rows, position, x), index);
     QCOMPARE(foreignWords(rows), after);
-    QVERIFY(numbered(rows));
 }
 
 void tst_WordCommands::replaceKeepsColour()
 {
-    QList<WordListRow> rows = rowsOf({"a", "b"});
-    rows[1].word.textColour = QStringLiteral("#00FF00");
+    QList<WordEntry> rows = rowsOf({"a", "b"});
+    rows[1].textColour = QStringLiteral("#00FF00");
     WordEntry fields{QStringLiteral("bee"),
                      QStringLiteral("biː"),
                      QStringLiteral("ビー"),
@@ -129,10 +120,9 @@ void tst_WordCommands::replaceKeepsColour()
                      QString(),
                      QStringLiteral("#FF0000")};
     QVERIFY(ReplaceWordFields(rows, 1, fields));
-    QCOMPARE(rows[1].word.foreignWord, QStringLiteral("bee"));
-    QCOMPARE(rows[1].word.japanese, QStringLiteral("蜂"));
-    QCOMPARE(rows[1].word.textColour, QStringLiteral("#00FF00"));
-    QCOMPARE(rows[1].number, 2);
+    QCOMPARE(rows[1].foreignWord, QStringLiteral("bee"));
+    QCOMPARE(rows[1].japanese, QStringLiteral("蜂"));
+    QCOMPARE(rows[1].textColour, QStringLiteral("#00FF00"));
     QVERIFY(!ReplaceWordFields(rows, 2, fields));
     QVERIFY(!ReplaceWordFields(rows, -1, fields));
 }
@@ -192,21 +182,20 @@ void tst_WordCommands::move()
     QFETCH(int, target);
     QFETCH(QStringList, after);
     QFETCH(int, index);
-    QList<WordListRow> rows = rowsOf({"1", "2", "3", "4", "5"});
-    rows[source].word.textColour = QStringLiteral("#0000FF");
-    rows[source].word.notes = QStringLiteral("moved");
+    QList<WordEntry> rows = rowsOf({"1", "2", "3", "4", "5"});
+    rows[source].textColour = QStringLiteral("#0000FF");
+    rows[source].notes = QStringLiteral("moved");
     QCOMPARE(MoveWordRow(rows, source, target), index);
     QCOMPARE(foreignWords(rows), after);
-    QVERIFY(numbered(rows));
     // All seven fields travel with the word.
-    QCOMPARE(rows[index].word.textColour, QStringLiteral("#0000FF"));
-    QCOMPARE(rows[index].word.notes, QStringLiteral("moved"));
+    QCOMPARE(rows[index].textColour, QStringLiteral("#0000FF"));
+    QCOMPARE(rows[index].notes, QStringLiteral("moved"));
 }
 
 void tst_WordCommands::moveOutOfRange()
 {
-    QList<WordListRow> rows = rowsOf({"1", "2", "3"});
-    const QList<WordListRow> before = rows;
+    QList<WordEntry> rows = rowsOf({"1", "2", "3"});
+    const QList<WordEntry> before = rows;
     QCOMPARE(MoveWordRow(rows, 0, 0), -1);
     QCOMPARE(MoveWordRow(rows, 0, 4), -1);
     QCOMPARE(MoveWordRow(rows, 3, 1), -1);
@@ -216,10 +205,9 @@ void tst_WordCommands::moveOutOfRange()
 
 void tst_WordCommands::deleteRow()
 {
-    QList<WordListRow> rows = rowsOf({"a", "b", "c"});
+    QList<WordEntry> rows = rowsOf({"a", "b", "c"});
     QVERIFY(DeleteWordRow(rows, 1));
     QCOMPARE(foreignWords(rows), (QStringList{"a", "c"}));
-    QVERIFY(numbered(rows));
     QVERIFY(!DeleteWordRow(rows, 2));
     QVERIFY(DeleteWordRow(rows, 0));
     QVERIFY(DeleteWordRow(rows, 0));

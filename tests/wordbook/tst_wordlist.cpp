@@ -11,11 +11,11 @@ static WordEntry word(const QString &foreign, const QString &japanese, const QSt
     return w;
 }
 
-static QStringList column(const QList<WordListRow> &rows, int col, bool foreignFirst)
+static QStringList column(const QList<WordEntry> &rows, int col, bool foreignFirst)
 {
     QStringList out;
-    for (const WordListRow &r : rows)
-        out.append(WordListCellText(r, col, foreignFirst));
+    for (int i = 0; i < rows.size(); ++i)
+        out.append(WordListCellText(rows[i], i + 1, col, foreignFirst));
     return out;
 }
 
@@ -24,7 +24,6 @@ class tst_WordList : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void rowsAreNumbered();
     void captions_data();
     void captions();
     void directionSwapsColumns();
@@ -33,21 +32,11 @@ private Q_SLOTS:
     void otherColumnsCompareCodeUnits();
     void numberColumnDoesNotSort();
     void sortConfirmation();
-    void sortedOrderIsWhatIsSaved();
+    void sharedStemsSort_data();
+    void sharedStemsSort();
     void foreignKeyIsLocaleLowerCase_data();
     void foreignKeyIsLocaleLowerCase();
 };
-
-void tst_WordList::rowsAreNumbered()
-{
-    QList<WordListRow> rows = WordListRows({word("a", "あ"), word("b", "い"), word("c", "う")});
-    QCOMPARE(column(rows, NumberColumn, true), (QStringList{"1", "2", "3"}));
-    rows.removeAt(1);
-    rows.prepend({0, word("z", "ん")});
-    Renumber(rows);
-    QCOMPARE(column(rows, NumberColumn, true), (QStringList{"1", "2", "3"}));
-    QCOMPARE(column(rows, FirstWordColumn, true), (QStringList{"z", "a", "c"}));
-}
 
 void tst_WordList::captions_data()
 {
@@ -76,19 +65,17 @@ void tst_WordList::captions()
 
 void tst_WordList::directionSwapsColumns()
 {
-    const QList<WordListRow> rows = WordListRows({word("chat", "猫", "ʃa")});
-    QCOMPARE(WordListCellText(rows[0], FirstWordColumn, true), QStringLiteral("chat"));
-    QCOMPARE(WordListCellText(rows[0], SecondWordColumn, true), QStringLiteral("猫"));
-    QCOMPARE(WordListCellText(rows[0], FirstWordColumn, false), QStringLiteral("猫"));
-    QCOMPARE(WordListCellText(rows[0], SecondWordColumn, false), QStringLiteral("chat"));
-    QCOMPARE(WordListCellText(rows[0], PhoneticSymbolsColumn, false), QStringLiteral("ʃa"));
-    // The words themselves never swap: field 1 stays the foreign word.
-    QCOMPARE(WordListWords(rows)[0].foreignWord, QStringLiteral("chat"));
+    const QList<WordEntry> rows = QList<WordEntry>({word("chat", "猫", "ʃa")});
+    QCOMPARE(WordListCellText(rows[0], 1, FirstWordColumn, true), QStringLiteral("chat"));
+    QCOMPARE(WordListCellText(rows[0], 1, SecondWordColumn, true), QStringLiteral("猫"));
+    QCOMPARE(WordListCellText(rows[0], 1, FirstWordColumn, false), QStringLiteral("猫"));
+    QCOMPARE(WordListCellText(rows[0], 1, SecondWordColumn, false), QStringLiteral("chat"));
+    QCOMPARE(WordListCellText(rows[0], 1, PhoneticSymbolsColumn, false), QStringLiteral("ʃa"));
 }
 
 void tst_WordList::foreignColumnSortsCaseInsensitively()
 {
-    QList<WordListRow> rows = WordListRows(
+    QList<WordEntry> rows = QList<WordEntry>(
         {word("Banana", "バナナ"), word("apple", "りんご"), word("cherry", "さくらんぼ")});
     WordListSort sort;
     const QLocale en(QLocale::English);
@@ -101,7 +88,7 @@ void tst_WordList::foreignColumnSortsCaseInsensitively()
 
 void tst_WordList::foreignColumnWithJapaneseFirst()
 {
-    QList<WordListRow> rows = WordListRows(
+    QList<WordEntry> rows = QList<WordEntry>(
         {word("Banana", "バナナ"), word("apple", "りんご"), word("cherry", "さくらんぼ")});
     SortWordList(rows, SecondWordColumn, 1, false, QLocale(QLocale::English));
     QCOMPARE(column(rows, SecondWordColumn, false), (QStringList{"apple", "Banana", "cherry"}));
@@ -114,7 +101,7 @@ void tst_WordList::foreignColumnWithJapaneseFirst()
 
 void tst_WordList::otherColumnsCompareCodeUnits()
 {
-    QList<WordListRow> rows = WordListRows(
+    QList<WordEntry> rows = QList<WordEntry>(
         {word("x", "", "b"), word("y", "", "B"), word("z", "", "a"), word("w", "", "b")});
     SortWordList(rows, PhoneticSymbolsColumn, 1, true);
     QCOMPARE(column(rows, PhoneticSymbolsColumn, true), (QStringList{"B", "a", "b", "b"}));
@@ -126,7 +113,7 @@ void tst_WordList::otherColumnsCompareCodeUnits()
 
 void tst_WordList::numberColumnDoesNotSort()
 {
-    QList<WordListRow> rows = WordListRows({word("b", ""), word("a", "")});
+    QList<WordEntry> rows = QList<WordEntry>({word("b", ""), word("a", "")});
     WordListSort sort;
     QVERIFY(!sort.sortByColumn(rows, NumberColumn, true));
     QVERIFY(!WordListSort::sorts(NumberColumn));
@@ -145,13 +132,39 @@ void tst_WordList::sortConfirmation()
     QCOMPARE(ColumnNames(QStringLiteral("欧　文")).first(), QStringLiteral("欧　文"));
 }
 
-void tst_WordList::sortedOrderIsWhatIsSaved()
+void tst_WordList::sharedStemsSort_data()
 {
-    QList<WordListRow> rows = WordListRows({word("b", "1"), word("a", "2")});
-    SortWordList(rows, FirstWordColumn, 1, true);
-    const QList<WordEntry> words = WordListWords(rows);
-    QCOMPARE(words[0].foreignWord, QStringLiteral("a"));
-    QCOMPARE(words[1].japanese, QStringLiteral("1"));
+    QTest::addColumn<QStringList>("words");
+    QTest::addColumn<QStringList>("ascending");
+    QTest::addColumn<QStringList>("descending");
+    const QString nul = QStringLiteral("ab") + QChar(0) + QStringLiteral("c");
+    QTest::newRow("numbered stem")
+        << QStringList{"wort10", "Wort2", "wort", "wort1", "WORT10"}
+        << QStringList{"wort", "wort1", "wort10", "WORT10", "Wort2"}
+        << QStringList{"Wort2", "wort10", "WORT10", "wort1", "wort"};
+    QTest::newRow("stem longer than four")
+        << QStringList{"Wörterbuch9", "wörterbuch", "Wörterbuch10"}
+        << QStringList{"wörterbuch", "Wörterbuch10", "Wörterbuch9"}
+        << QStringList{"Wörterbuch9", "Wörterbuch10", "wörterbuch"};
+    QTest::newRow("NUL after the stem") << QStringList{nul, "ab", "abc"}
+                                        << QStringList{"ab", nul, "abc"}
+                                        << QStringList{"abc", nul, "ab"};
+    QTest::newRow("all equal") << QStringList{"x", "X", "x"} << QStringList{"x", "X", "x"}
+                               << QStringList{"x", "X", "x"};
+}
+
+void tst_WordList::sharedStemsSort()
+{
+    QFETCH(QStringList, words);
+    QFETCH(QStringList, ascending);
+    QFETCH(QStringList, descending);
+    for (int direction : {1, -1}) {
+        QList<WordEntry> rows;
+        for (const QString &w : std::as_const(words))
+            rows.append(word(w, ""));
+        SortWordList(rows, FirstWordColumn, direction, true, QLocale(QLocale::German));
+        QCOMPARE(column(rows, FirstWordColumn, true), direction > 0 ? ascending : descending);
+    }
 }
 
 void tst_WordList::foreignKeyIsLocaleLowerCase_data()

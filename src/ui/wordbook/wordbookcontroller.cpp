@@ -486,11 +486,8 @@ void WordBookController::ClickWordColumn(int column)
     const QString caption = m_words->headerData(column, Qt::Horizontal).toString();
     if (!m_dialogs.confirm(SortConfirmationText(caption)))
         return;
-    QList<WordListRow> rows = m_words->rows();
-    if (m_wordSort.sortByColumn(rows, column, m_settings.EiwaFlg)) {
-        m_words->setRows(std::move(rows));
+    if (m_words->sortByColumn(m_wordSort, column))
         showSortArrow(w.ListView1, column, m_wordSort.directions[column]);
-    }
 }
 
 void WordBookController::WordDoubleClicked()
@@ -498,7 +495,7 @@ void WordBookController::WordDoubleClicked()
     const QModelIndexList selected = w.ListView1->selectionModel()->selectedRows();
     if (selected.isEmpty())
         return;
-    const WordEntry word = m_words->rows().value(selected.first().row()).word;
+    const WordEntry word = m_words->words().value(selected.first().row());
     if (!word.phoneticSymbols.isEmpty()) {
         w.Memo1->setFocus();
         if (m_settings.ResetInputFlg) {

@@ -86,11 +86,11 @@ void WordCommandController::selectRow(int row)
     m_books.UpdateSelectionCommands();
 }
 
-bool WordCommandController::StoreRows(const QList<WordListRow> &rows, int row)
+bool WordCommandController::StoreRows(const QList<WordEntry> &rows, int row)
 {
     // The file first: the list shows only what the file holds.
     WordBook book = m_books.openBook();
-    book.words = WordListWords(rows);
+    book.words = rows;
     const WriteResult saved = SaveWordBook(m_folders.WordBookFolder, book);
     if (!saved) {
         m_dialogs.warning(saved.errorMessage.isEmpty()
@@ -98,7 +98,7 @@ bool WordCommandController::StoreRows(const QList<WordListRow> &rows, int row)
                               : saved.errorMessage);
         return false;
     }
-    m_books.wordListModel()->setRows(rows);
+    m_books.wordListModel()->setWords(rows);
     m_books.UpdateBookCount();
     selectRow(row);
     m_books.UpdateSelectionCommands();
@@ -113,7 +113,7 @@ void WordCommandController::RegWordExecute()
     TRegFrm dialog(
         count, padText(), w.Edit1->text(), m_regPlace, formContext(),
         [this](const WordEntry &word, int position) {
-            QList<WordListRow> rows = m_books.wordListModel()->rows();
+            QList<WordEntry> rows = m_books.wordListModel()->words();
             const int at = InsertWordRow(rows, position, word);
             return StoreRows(rows, at);
         },
@@ -127,11 +127,11 @@ void WordCommandController::ModWordExecute()
     const int row = selectedRow();
     if (row < 0)
         return;
-    const WordEntry word = m_books.wordListModel()->rows().value(row).word;
+    const WordEntry word = m_books.wordListModel()->words().value(row);
     TModFrm dialog(
         word, m_modPlace, formContext(),
         [this, row](const WordEntry &fields) {
-            QList<WordListRow> rows = m_books.wordListModel()->rows();
+            QList<WordEntry> rows = m_books.wordListModel()->words();
             if (!ReplaceWordFields(rows, row, fields))
                 return false;
             return StoreRows(rows, row);
@@ -150,7 +150,7 @@ void WordCommandController::MoveWordExecute()
     TMoveFrm dialog(
         row + 1, count,
         [this, row](int target) {
-            QList<WordListRow> rows = m_books.wordListModel()->rows();
+            QList<WordEntry> rows = m_books.wordListModel()->words();
             const int at = MoveWordRow(rows, row, target);
             if (at < 0)
                 return false;
@@ -168,11 +168,11 @@ void WordCommandController::DeleteWordExecute()
     const int row = selectedRow();
     if (row < 0)
         return;
-    const WordEntry word = m_books.wordListModel()->rows().value(row).word;
+    const WordEntry word = m_books.wordListModel()->words().value(row);
     TDelFrm dialog(
         row + 1, word, m_books.wordListModel()->languageName(),
         [this, row] {
-            QList<WordListRow> rows = m_books.wordListModel()->rows();
+            QList<WordEntry> rows = m_books.wordListModel()->words();
             if (DeleteWordRow(rows, row))
                 StoreRows(rows, -1);
             return true;
@@ -201,14 +201,14 @@ void WordCommandController::ChangeColorExecute()
     if (row < 0)
         return;
     TChColFrm dialog(TChColFrm::Mode::Word,
-                     m_books.wordListModel()->rows().value(row).word.textColour, m_dialogs,
+                     m_books.wordListModel()->words().value(row).textColour, m_dialogs,
                      m_window);
     if (dialog.exec() != QDialog::Accepted || !dialog.result())
         return;
-    QList<WordListRow> rows = m_books.wordListModel()->rows();
+    QList<WordEntry> rows = m_books.wordListModel()->words();
     if (row >= rows.size())
         return;
-    rows[row].word.textColour = *dialog.result();
+    rows[row].textColour = *dialog.result();
     StoreRows(rows, row);
 }
 

@@ -62,7 +62,7 @@ public:
     // Saves the book with these rows; on success they become the list's rows with row
     // selected (-1: none) and in view. On failure the warning names the file and the
     // list keeps the rows it had.
-    bool StoreRows(const QList<WordListRow> &rows, int row);
+    bool StoreRows(const QList<WordEntry> &rows, int row);
 
 private:
     WordFormContext formContext() const;

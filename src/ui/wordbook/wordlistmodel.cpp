@@ -11,7 +11,7 @@ WordListModel::WordListModel(QObject *parent) : QAbstractTableModel(parent) {}
 
 int WordListModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(m_rows.size());
+    return parent.isValid() ? 0 : int(m_words.size());
 }
 
 int WordListModel::columnCount(const QModelIndex &parent) const
@@ -21,15 +21,15 @@ int WordListModel::columnCount(const QModelIndex &parent) const
 
 QVariant WordListModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.row() >= m_rows.size())
+    if (!index.isValid() || index.row() >= m_words.size())
         return {};
-    const WordListRow &row = m_rows[index.row()];
+    const WordEntry &word = m_words[index.row()];
     switch (role) {
     case Qt::DisplayRole:
     case Qt::ToolTipRole:
-        return WordListCellText(row, index.column(), m_foreignFirst);
+        return WordListCellText(word, index.row() + 1, index.column(), m_foreignFirst);
     case TextColourRole:
-        return row.word.textColour;
+        return word.textColour;
     case Qt::TextAlignmentRole:
         return index.column() == NumberColumn ? int(Qt::AlignCenter)
                                               : int(Qt::AlignLeft | Qt::AlignVCenter);
@@ -47,19 +47,24 @@ QVariant WordListModel::headerData(int section, Qt::Orientation orientation, int
 
 void WordListModel::setWords(QList<WordEntry> words)
 {
-    setRows(WordListRows(std::move(words)));
+    beginResetModel();
+    m_words = std::move(words);
+    endResetModel();
 }
 
-void WordListModel::setRows(QList<WordListRow> rows)
+bool WordListModel::sortByColumn(WordListSort &sort, int column)
 {
+    if (!WordListSort::sorts(column))
+        return false;
     beginResetModel();
-    m_rows = std::move(rows);
+    sort.sortByColumn(m_words, column, m_foreignFirst);
     endResetModel();
+    return true;
 }
 
 void WordListModel::clear()
 {
-    setRows({});
+    setWords({});
 }
 
 void WordListModel::setForeignFirst(bool on)
@@ -68,8 +73,8 @@ void WordListModel::setForeignFirst(bool on)
         return;
     m_foreignFirst = on;
     Q_EMIT headerDataChanged(Qt::Horizontal, 0, WordListColumns - 1);
-    if (!m_rows.isEmpty())
-        Q_EMIT dataChanged(index(0, 0), index(int(m_rows.size()) - 1, WordListColumns - 1),
+    if (!m_words.isEmpty())
+        Q_EMIT dataChanged(index(0, 0), index(int(m_words.size()) - 1, WordListColumns - 1),
                            {Qt::DisplayRole});
 }
 

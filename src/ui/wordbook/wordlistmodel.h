@@ -24,11 +24,13 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
 
-    const QList<WordListRow> &rows() const { return m_rows; }
-    QList<WordEntry> words() const { return WordListWords(m_rows); }
+    // The words in list order; row i has number i + 1.
+    const QList<WordEntry> &words() const { return m_words; }
+    // Any change of the words goes through here, so the view is always told. A list
+    // handed over with std::move is not copied.
     void setWords(QList<WordEntry> words);
-    // Any change of the rows goes through here, so the view is always told.
-    void setRows(QList<WordListRow> rows);
+    // Sorts the words in place after the user said yes (see WordListSort).
+    bool sortByColumn(WordListSort &sort, int column);
     void clear();
 
     bool foreignFirst() const { return m_foreignFirst; }
@@ -37,7 +39,7 @@ public:
     void setLanguageName(const QString &name);
 
 private:
-    QList<WordListRow> m_rows;
+    QList<WordEntry> m_words;
     bool m_foreignFirst = true;
     QString m_languageName = QStringLiteral("欧　文");
 };
