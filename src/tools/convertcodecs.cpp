@@ -97,8 +97,11 @@ QHash<char16_t, QString> buildPhoneticLookup()
             continue;
         const char16_t c = decoded[0].unicode();
         const auto entry = lookup.constFind(char16_t(byte));
-        if (entry != lookup.cend() && !lookup.contains(c))
-            lookup.insert(c, *entry);
+        if (entry == lookup.cend() || lookup.contains(c))
+            continue;
+        // A copy: inserting may move the hash's storage, and with it *entry.
+        const QString text = *entry;
+        lookup.insert(c, text);
     }
     return lookup;
 }

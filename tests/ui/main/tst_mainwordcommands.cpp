@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include <functional>
+#include <memory>
 
 #include "inputcontroller.h"
 #include "mainfrmfixture.h"
@@ -19,9 +20,10 @@
 namespace {
 
 // Runs fill on the dialog of type D as soon as the command has opened it.
-template <typename D> bool *driveDialog(QObject *context, std::function<void(D *)> fill)
+template <typename D>
+std::shared_ptr<bool> driveDialog(QObject *context, std::function<void(D *)> fill)
 {
-    auto *ran = new bool(false);
+    auto ran = std::make_shared<bool>(false);
     QTimer::singleShot(0, context, [ran, fill] {
         if (auto *d = qobject_cast<D *>(QApplication::activeModalWidget())) {
             *ran = true;
@@ -143,7 +145,7 @@ void tst_MainWordCommands::registerTrimsAndSaves()
     QVERIFY(w);
     w->setPadText(QStringLiteral("  crème  "));
     w->Edit1->setText(QStringLiteral(" krɛm "));
-    bool *ran = driveDialog<TRegFrm>(this, [](TRegFrm *d) {
+    auto ran = driveDialog<TRegFrm>(this, [](TRegFrm *d) {
         QCOMPARE(d->fields[0]->text(), QStringLiteral("  crème  "));
         d->fields[3]->setText(QStringLiteral(" クリーム "));
         d->fields[4]->setText(QStringLiteral("\u3000女性名詞\u3000"));
@@ -170,7 +172,7 @@ void tst_MainWordCommands::registerInsertWithOne()
 {
     auto w = openBook({line("b", "二"), line("c", "三")});
     QVERIFY(w);
-    bool *ran = driveDialog<TRegFrm>(this, [](TRegFrm *d) {
+    auto ran = driveDialog<TRegFrm>(this, [](TRegFrm *d) {
         QCOMPARE(d->ComboBox1->currentText(), QStringLiteral("1"));
         d->fields[0]->setText(QStringLiteral("a"));
         d->InsBtn->click();
@@ -186,7 +188,7 @@ void tst_MainWordCommands::registerIntoEmptyBook()
 {
     auto w = openBook({});
     QVERIFY(w);
-    bool *ran = driveDialog<TRegFrm>(this, [](TRegFrm *d) {
+    auto ran = driveDialog<TRegFrm>(this, [](TRegFrm *d) {
         QVERIFY(!d->ComboBox1->isEnabled());
         QVERIFY(!d->InsBtn->isEnabled());
         d->fields[0]->setText(QStringLiteral("first"));
@@ -205,7 +207,7 @@ void tst_MainWordCommands::registerKeepsPadWithoutClearFlag()
     w->settings().RegClearFlg = false;
     w->setPadText(QStringLiteral("über"));
     w->Edit1->setText(QStringLiteral("ˈyːbɐ"));
-    bool *ran = driveDialog<TRegFrm>(this, [](TRegFrm *d) { d->AddBtn->click(); });
+    auto ran = driveDialog<TRegFrm>(this, [](TRegFrm *d) { d->AddBtn->click(); });
     w->RegWord->trigger();
     QVERIFY(*ran);
     QCOMPARE(fileLines().last(), QStringLiteral("\"über\",\"ˈyːbɐ\",\"\",\"\",\"\",\"\",\"\""));
@@ -218,7 +220,7 @@ void tst_MainWordCommands::registerKeepsPadLineBreaks()
     auto w = openBook({});
     QVERIFY(w);
     w->setPadText(QStringLiteral("a\u00A0b\nc"));
-    bool *ran = driveDialog<TRegFrm>(this, [](TRegFrm *d) { d->AddBtn->click(); });
+    auto ran = driveDialog<TRegFrm>(this, [](TRegFrm *d) { d->AddBtn->click(); });
     w->RegWord->trigger();
     QVERIFY(*ran);
     QCOMPARE(fileLines().last(), QStringLiteral("\"a\u00A0b#$0Dc\",\"\",\"\",\"\",\"\",\"\",\"\""));
@@ -235,7 +237,7 @@ void tst_MainWordCommands::registerEmptyWordWarns()
     auto w = openBook({line("a", "")});
     QVERIFY(w);
     const QByteArray before = fileBytes(bookPath);
-    bool *ran = driveDialog<TRegFrm>(this, [](TRegFrm *d) {
+    auto ran = driveDialog<TRegFrm>(this, [](TRegFrm *d) {
         d->fields[0]->setText(QStringLiteral("   "));
         d->fields[3]->setText(QStringLiteral("意味"));
         d->AddBtn->click();
@@ -254,7 +256,7 @@ void tst_MainWordCommands::f4OpensRegistration()
     auto w = openBook({});
     QVERIFY(w);
     QVERIFY(QTest::qWaitForWindowActive(w.get()));
-    bool *ran = driveDialog<TRegFrm>(this, [](TRegFrm *d) { d->reject(); });
+    auto ran = driveDialog<TRegFrm>(this, [](TRegFrm *d) { d->reject(); });
     QTest::keyClick(w->Memo1, Qt::Key_F4);
     QVERIFY(*ran);
 }
@@ -264,7 +266,7 @@ void tst_MainWordCommands::editReplacesFieldsKeepsColour()
     auto w = openBook({line("a", "一"), line("bee", "蜂", "#0000FF"), line("c", "三")});
     QVERIFY(w);
     w->ListView1->selectRow(1);
-    bool *ran = driveDialog<TModFrm>(this, [](TModFrm *d) {
+    auto ran = driveDialog<TModFrm>(this, [](TModFrm *d) {
         QCOMPARE(d->fields[0]->text(), QStringLiteral("bee"));
         d->fields[0]->setText(QStringLiteral(" b "));
         d->fields[1]->setText(QStringLiteral("biː"));
@@ -294,7 +296,7 @@ void tst_MainWordCommands::move()
     auto w = openBook({line("1", ""), line("2", ""), line("3", ""), line("4", ""), line("5", "")});
     QVERIFY(w);
     w->ListView1->selectRow(row);
-    bool *ran = driveDialog<TMoveFrm>(this, [target](TMoveFrm *d) {
+    auto ran = driveDialog<TMoveFrm>(this, [target](TMoveFrm *d) {
         d->ComboBox1->setCurrentIndex(d->ComboBox1->findText(target));
         d->OKBtn->click();
     });
@@ -315,7 +317,7 @@ void tst_MainWordCommands::moveListForWordThreeOfFour()
     QVERIFY(w);
     w->ListView1->selectRow(2);
     QStringList items;
-    bool *ran = driveDialog<TMoveFrm>(this, [&items](TMoveFrm *d) {
+    auto ran = driveDialog<TMoveFrm>(this, [&items](TMoveFrm *d) {
         for (int i = 0; i < d->ComboBox1->count(); ++i)
             items.append(d->ComboBox1->itemText(i));
         d->reject();
@@ -330,7 +332,7 @@ void tst_MainWordCommands::deleteOnlyWordLeavesHeader()
     auto w = openBook({line("only", "唯一")});
     QVERIFY(w);
     w->ListView1->selectRow(0);
-    bool *ran = driveDialog<TDelFrm>(this, [](TDelFrm *d) {
+    auto ran = driveDialog<TDelFrm>(this, [](TDelFrm *d) {
         QCOMPARE(d->Edit2->text(), QStringLiteral("only"));
         d->OKBtn->click();
     });
@@ -350,7 +352,7 @@ void tst_MainWordCommands::deleteUpdatesSelectionCommands()
     QVERIFY(w);
     w->ListView1->selectRow(0);
     QVERIFY(w->DeleteWord->isEnabled());
-    bool *ran = driveDialog<TDelFrm>(this, [](TDelFrm *d) { d->OKBtn->click(); });
+    auto ran = driveDialog<TDelFrm>(this, [](TDelFrm *d) { d->OKBtn->click(); });
     w->DeleteWord->trigger();
     QVERIFY(*ran);
     QCOMPARE(listWords(*w), QStringList{"b"});
@@ -365,7 +367,7 @@ void tst_MainWordCommands::jumpSelectsWord()
     auto w = openBook({line("a", ""), line("b", ""), line("c", "")});
     QVERIFY(w);
     QVERIFY(!w->ModWord->isEnabled());
-    bool *ran = driveDialog<TJumpFrm>(this, [](TJumpFrm *d) {
+    auto ran = driveDialog<TJumpFrm>(this, [](TJumpFrm *d) {
         d->ComboBox1->setCurrentIndex(2);
         d->OKBtn->click();
     });
@@ -381,7 +383,7 @@ void tst_MainWordCommands::colourBlackStoresEmpty()
     auto w = openBook({line("a", "", "#FF0000")});
     QVERIFY(w);
     w->ListView1->selectRow(0);
-    bool *ran = driveDialog<TChColFrm>(this, [](TChColFrm *d) {
+    auto ran = driveDialog<TChColFrm>(this, [](TChColFrm *d) {
         QCOMPARE(d->CurEdit->text(), QStringLiteral("#FF0000"));
         d->ColorListClick(0); // Black
         d->OKBtn->click();
@@ -397,7 +399,7 @@ void tst_MainWordCommands::colourRedStoresCode()
     auto w = openBook({line("a", ""), line("b", "")});
     QVERIFY(w);
     w->ListView1->selectRow(1);
-    bool *ran = driveDialog<TChColFrm>(this, [](TChColFrm *d) {
+    auto ran = driveDialog<TChColFrm>(this, [](TChColFrm *d) {
         d->NewEdit->setText(QStringLiteral("#FF0000"));
         d->OKBtn->click();
     });
@@ -451,7 +453,7 @@ void tst_MainWordCommands::failedSaveIsReportedAndListKeepsFile()
     QVERIFY(QFile::remove(bookPath));
     QVERIFY(QDir().mkpath(bookPath));
     bool stillOpen = false;
-    bool *ran = driveDialog<TRegFrm>(this, [&stillOpen](TRegFrm *d) {
+    auto ran = driveDialog<TRegFrm>(this, [&stillOpen](TRegFrm *d) {
         d->fields[0]->setText(QStringLiteral("lost?"));
         d->AddBtn->click();
         stillOpen = d->isVisible() && d->fields[0]->text() == QStringLiteral("lost?");
@@ -547,7 +549,7 @@ void tst_MainWordCommands::triggersLandInTheDialogFields()
         QTimer::singleShot(3000, &window, &QDialog::reject);
     });
     QString foreign, phonetic;
-    bool *ran = driveDialog<TRegFrm>(this, [&](TRegFrm *d) {
+    auto ran = driveDialog<TRegFrm>(this, [&](TRegFrm *d) {
         d->fields[1]->setFocus();
         QTest::keyClick(d->fields[1], 'A', Qt::ShiftModifier);
         d->fields[0]->setFocus();
@@ -575,7 +577,7 @@ void tst_MainWordCommands::shiftInForeignWordFieldSwitchesKeyboardCase()
     keyboard->SetKeyboardCase(KeyboardCase::Lower);
     QList<KeyboardCase> seen;
     w->ListView1->selectRow(0);
-    bool *ran = driveDialog<TModFrm>(this, [&](TModFrm *d) {
+    auto ran = driveDialog<TModFrm>(this, [&](TModFrm *d) {
         QTest::keyPress(d->fields[0], Qt::Key_Shift);
         seen.append(keyboard->keyboardCase());
         QTest::keyRelease(d->fields[0], Qt::Key_Shift);
