@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QRawFont>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QWidget>
 
 #include <utility>
@@ -62,6 +63,58 @@ QStringList ScalableFontFamilies(QFontDatabase::WritingSystem writingSystem,
     names.removeDuplicates();
     names.sort(Qt::CaseInsensitive);
     return names;
+}
+
+FontFamilyBox::FontFamilyBox(QFontDatabase::WritingSystem writingSystem, QWidget *parent)
+    : QComboBox(parent), m_writingSystem(writingSystem)
+{
+}
+
+void FontFamilyBox::showFamily(const QString &family)
+{
+    const QSignalBlocker blocker(this);
+    if (!m_filled) {
+        clear();
+        if (const QString plain = PlainFontFamily(family); !plain.isEmpty())
+            addItem(plain);
+        return;
+    }
+    int index = findText(PlainFontFamily(family));
+    if (index < 0 && !PlainFontFamily(family).isEmpty()) {
+        addItem(PlainFontFamily(family));
+        index = count() - 1;
+    }
+    setCurrentIndex(index);
+}
+
+void FontFamilyBox::fillFamilies()
+{
+    if (m_filled)
+        return;
+    const QString shown = currentText();
+    const QSignalBlocker blocker(this);
+    clear();
+    addItems(ScalableFontFamilies(m_writingSystem, {shown}));
+    setCurrentIndex(findText(shown));
+    m_filled = true;
+}
+
+void FontFamilyBox::showPopup()
+{
+    fillFamilies();
+    QComboBox::showPopup();
+}
+
+void FontFamilyBox::keyPressEvent(QKeyEvent *event)
+{
+    fillFamilies();
+    QComboBox::keyPressEvent(event);
+}
+
+void FontFamilyBox::wheelEvent(QWheelEvent *event)
+{
+    fillFamilies();
+    QComboBox::wheelEvent(event);
 }
 
 void RegisterFontSubstitutes()

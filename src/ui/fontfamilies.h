@@ -2,6 +2,7 @@
 // families that stand in for the Windows names the settings keep.
 #pragma once
 
+#include <QComboBox>
 #include <QFontDatabase>
 #include <QStringList>
 
@@ -17,7 +18,28 @@ QStringList ScalableFontFamilies(QFontDatabase::WritingSystem writingSystem,
 // the Japanese names with one that has no Japanese. Call once, after QApplication.
 void RegisterFontSubstitutes();
 
-class QWidget;
+// A selector of the families ScalableFontFamilies offers. Asking every installed font
+// whether it draws letters takes longer than the rest of start-up, so until the list is
+// opened, scrolled or typed into, the box holds only the family it shows.
+class FontFamilyBox : public QComboBox
+{
+public:
+    explicit FontFamilyBox(QFontDatabase::WritingSystem writingSystem, QWidget *parent = nullptr);
+
+    // Shows family without emitting a change; a name the list lacks is added.
+    void showFamily(const QString &family);
+    void fillFamilies();
+
+    void showPopup() override;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+
+private:
+    QFontDatabase::WritingSystem m_writingSystem;
+    bool m_filled = false;
+};
 
 // A typed font size brought within what the widget's screen can show (1 point at least);
 // 0 when the text is no number.

@@ -521,7 +521,7 @@ void TMainFrm::CreateSelectorPanel()
     grid->setContentsMargins(0, 0, 4, 0);
     grid->setSpacing(4);
 
-    ComboBox1 = named(new QComboBox(Panel10), "ComboBox1");
+    ComboBox1 = named(new FontFamilyBox(QFontDatabase::Latin, Panel10), "ComboBox1");
     ComboBox1->setEditable(false);
     ComboBox1->setMaxVisibleItems(20);
     ComboBox1->setToolTip(QStringLiteral("欧文のフォント"));
@@ -565,7 +565,6 @@ void TMainFrm::CreateSelectorPanel()
     Splitter4->setStretchFactor(0, 0);
     Splitter4->setStretchFactor(1, 1);
 
-    FillFontList();
     connect(ComboBox1, &QComboBox::activated, this, &TMainFrm::ComboBox1Change);
     connect(ComboBox2, &QComboBox::currentTextChanged, this, &TMainFrm::ComboBox2Change);
     // The box shows the size the pad took once the typing ends (99999 becomes the largest).
@@ -577,11 +576,6 @@ void TMainFrm::CreateSelectorPanel()
     });
     connect(ComboBox3, &QComboBox::activated, this, &TMainFrm::ComboBox3Change);
     connect(CheckBox3, &QCheckBox::clicked, this, &TMainFrm::CheckBox3Click);
-}
-
-void TMainFrm::FillFontList()
-{
-    ComboBox1->addItems(ScalableFontFamilies(QFontDatabase::Latin, {m_settings.UsrMainFont}));
 }
 
 void TMainFrm::CreatePadArea()
@@ -1059,10 +1053,7 @@ void TMainFrm::ApplySettings()
         if (index >= 0)
             ComboBox3->setCurrentIndex(index);
     }
-    {
-        const QSignalBlocker blocker(ComboBox1);
-        ComboBox1->setCurrentIndex(ComboBox1->findText(m_settings.UsrMainFont));
-    }
+    ComboBox1->showFamily(m_settings.UsrMainFont);
     {
         const QSignalBlocker blocker(ComboBox2);
         ComboBox2->setCurrentText(QString::number(m_settings.UsrMainFontSize));

@@ -9,6 +9,7 @@
 #include "platform.h"
 #include "settings.h"
 
+class FontFamilyBox;
 class InputController;
 struct OptionTargets;
 class QAbstractButton;
@@ -115,7 +116,7 @@ public:
     QFrame *Panel10 = nullptr;
     QSplitter *Splitter4 = nullptr;
     QFrame *Panel9 = nullptr;
-    QComboBox *ComboBox1 = nullptr; // font
+    FontFamilyBox *ComboBox1 = nullptr; // font
     QComboBox *ComboBox2 = nullptr; // size
     QComboBox *ComboBox3 = nullptr; // language
     QCheckBox *CheckBox3 = nullptr; // "下伸び"
@@ -285,7 +286,6 @@ private:
     QAction *addBoundItem(QMenu *menu, QAction *command, const QString &caption);
     void bindButton(QAbstractButton *button, QAction *command);
 
-    void FillFontList();
     void ApplyPadFont();
     void ApplyWordWrap();
     void ApplyScrollBars();

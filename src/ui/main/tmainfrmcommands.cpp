@@ -24,6 +24,7 @@
 #include "accentpairs.h"
 #include "codevalue.h"
 #include "dialogs.h"
+#include "fontfamilies.h"
 #include "imechoice.h"
 #include "inputmethod.h"
 #include "shell.h"

@@ -23,6 +23,7 @@
 
 #include "fakedialogs.h"
 #include "fakeplatform.h"
+#include "fontfamilies.h"
 #include "folders.h"
 #include "modalcloser.h"
 #include "platform.h"

@@ -91,6 +91,7 @@ void tst_Layout::controlBar()
     QCOMPARE(languages, (QStringList{"欧　文", "英　語", "フランス語", "ドイツ語", "スペイン語",
                                      "イタリア語", "ﾎﾟﾙﾄｶﾞﾙ語"}));
     QStringList fonts;
+    w->ComboBox1->fillFamilies();
     for (int i = 0; i < w->ComboBox1->count(); ++i)
         fonts.append(w->ComboBox1->itemText(i));
     QVERIFY(!fonts.isEmpty());
