@@ -175,7 +175,6 @@ void TTriggerKeyboard::SetKeyboardCase(KeyboardCase state)
         label->trigger = face.labelTrigger;
         setTextLook(label, face.labelTrigger ? m_colours.trigger : m_colours.label,
                     face.labelTrigger, QPalette::WindowText);
-        label->adjustSize();
     }
     m_case = state;
     // Bold text is wider: the labels are centred again.
@@ -190,6 +189,11 @@ void TTriggerKeyboard::RefreshTriggerKeyboard()
 
 void TTriggerKeyboard::LayoutTriggerKeyboard()
 {
+    if (!isVisible()) {
+        m_layoutPending = true;
+        return;
+    }
+    m_layoutPending = false;
     m_layout = ::LayoutTriggerKeyboard(width(), height(), m_capsHeightFactor);
     const TriggerKeyboardLayout &l = m_layout;
     const int keyPoints = FitFontPoints(KeyFontFamily, QStringLiteral("W"), l.C, l.K);
@@ -242,6 +246,13 @@ void TTriggerKeyboard::paintEvent(QPaintEvent *)
     p.fillRect(rect(), c);
     p.setPen(c);
     p.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void TTriggerKeyboard::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_layoutPending)
+        LayoutTriggerKeyboard();
 }
 
 void TTriggerKeyboard::resizeEvent(QResizeEvent *event)

@@ -65,6 +65,7 @@ Q_SIGNALS:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     const CandidateTables *m_tables;
@@ -79,4 +80,6 @@ private:
     QCheckBox *m_revival = nullptr;
     QPushButton *m_listing = nullptr;
     TriggerKeyboardLayout m_layout;
+    // Fitting fonts to a size the page never shows loads fonts for nothing.
+    bool m_layoutPending = false;
 };
