@@ -23,6 +23,9 @@ int main(int argc, char *argv[])
     if (!lock.tryLock())
         return 0;
 
+    // The menus stay in the window, where the help shows them. Asking the session bus for
+    // a global menu bar would also cost every start without a bus a D-Bus launch.
+    QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VelmorUC"));
     QApplication::setDesktopFileName(QStringLiteral("velmoruc"));
