@@ -7,6 +7,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <malloc.h>
+
 namespace {
 
 bool smoke()
@@ -79,14 +81,12 @@ void BM_LoadWordBook(benchmark::State &state)
 }
 BENCHMARK(BM_LoadWordBook)->Unit(benchmark::kMillisecond);
 
-// Resident memory in bytes, from /proc/self/statm.
-double residentBytes()
+// Heap bytes in use. The resident size would not grow when the book reuses memory the
+// benchmarks before it freed, and the figure would depend on what ran first.
+double heapBytesInUse()
 {
-    QFile f(QStringLiteral("/proc/self/statm"));
-    if (!f.open(QIODevice::ReadOnly))
-        return 0;
-    const QList<QByteArray> parts = f.readAll().split(' ');
-    return parts.size() > 1 ? parts[1].toDouble() * 4096 : 0;
+    const struct mallinfo2 m = mallinfo2();
+    return double(m.uordblks) + double(m.hblkhd);
 }
 
 // The memory an open book holds: its words as the word list keeps them.
@@ -95,10 +95,10 @@ void BM_OpenBookMemory(benchmark::State &state)
     BookFolder &f = bigBook();
     double grown = 0;
     for (auto _ : state) {
-        const double before = residentBytes();
+        const double before = heapBytesInUse();
         WordBookLoadResult r = LoadWordBook(f.dir.path(), f.book.fileName);
         QList<WordEntry> rows = std::move(r.book.words);
-        grown = residentBytes() - before;
+        grown = heapBytesInUse() - before;
         benchmark::DoNotOptimize(rows.data());
     }
     state.counters["MB"] = grown / (1024 * 1024);
