@@ -443,21 +443,10 @@ void TEditorFrm::EdDeleteExecute()
 
 void TEditorFrm::VoicePlayExecute()
 {
-    VoicePlayback *playback = m_context.playback;
-    if (!playback)
-        return;
-    const QString name = fields[6]->text().trimmed();
-    if (name.isEmpty()) {
-        if (playback->isOpen())
-            playback->ClosePlayer();
-        return;
-    }
-    const QString path =
-        ExistingVoicePath(m_context.voiceFolder, m_context.folders->WordBookFolder, name);
-    if (path.isEmpty())
-        return;
-    playback->CurrentVoiceFile = path;
-    playback->PlayIfClosed(path);
+    // Beside the editor, which is modal: a player of the main window would take no clicks.
+    if (m_context.playback)
+        m_context.playback->PlayFieldFile(fields[6]->text(), m_context.voiceFolder,
+                                          m_context.folders->WordBookFolder, this);
 }
 
 void TEditorFrm::VoiceRefBtnClick()

@@ -190,6 +190,19 @@ void VoicePlayback::PlayIfClosed(const QString &path, QWidget *dialog)
     }
 }
 
+void VoicePlayback::PlayFieldFile(const QString &typed, const QString &voiceFolder,
+                                  const QString &wordBookFolder, QWidget *dialog)
+{
+    const QString name = typed.trimmed();
+    if (name.isEmpty()) {
+        ClosePlayer();
+        return;
+    }
+    const QString path = ExistingVoicePath(voiceFolder, wordBookFolder, name);
+    if (!path.isEmpty())
+        PlayIfClosed(path, dialog);
+}
+
 void VoicePlayback::ClosePlayer()
 {
     if (m_window)

@@ -61,6 +61,10 @@ public:
     // under the dialog's modality, and stands beside it; afterwards it goes back to
     // the owner.
     void PlayIfClosed(const QString &path, QWidget *dialog = nullptr);
+    // "再生" of a dialog's voice-file field: the named file, found in the voice folder or
+    // beside the book, plays beside the dialog; an empty field closes the player.
+    void PlayFieldFile(const QString &typed, const QString &voiceFolder,
+                       const QString &wordBookFolder, QWidget *dialog);
     void ClosePlayer();
     bool isOpen() const { return !m_window.isNull(); }
     TWMPlayerFrm *window() const { return m_window.data(); }

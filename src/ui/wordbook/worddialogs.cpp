@@ -289,19 +289,9 @@ void WordFormDialog::VoiceRefBtnClick()
 
 void WordFormDialog::VoicePlayBtnClick()
 {
-    VoicePlayback *playback = m_context.playback;
-    if (!playback)
-        return;
-    const QString name = fields[5]->text().trimmed();
-    if (name.isEmpty()) {
-        if (playback->isOpen())
-            playback->ClosePlayer();
-        return;
-    }
-    const QString path =
-        ExistingVoicePath(m_context.voiceFolder, m_context.folders->WordBookFolder, name);
-    if (!path.isEmpty())
-        playback->PlayIfClosed(path, this);
+    if (m_context.playback)
+        m_context.playback->PlayFieldFile(fields[5]->text(), m_context.voiceFolder,
+                                          m_context.folders->WordBookFolder, this);
 }
 
 // ---- TRegFrm ------------------------------------------------------------------------

@@ -16,6 +16,7 @@
 #include "teditorfrm.h"
 #include "textfile.h"
 #include "tsearchpage.h"
+#include "twmplayerfrm.h"
 
 namespace {
 
@@ -54,9 +55,10 @@ private Q_SLOTS:
     void closeAsksOnlyAfterChanges();
     void saveWritesAndFailedSaveStays();
     void searchPage();
+    void playerBesideTheEditor();
 
 private:
-    std::unique_ptr<TEditorFrm> editor();
+    std::unique_ptr<TEditorFrm> editor(VoicePlayback *playback = nullptr);
     std::unique_ptr<QTemporaryDir> m_tmp;
     AppFolders m_folders;
     Settings m_settings;
@@ -75,9 +77,10 @@ void tst_EditorFrm::init()
     m_settings = Settings();
 }
 
-std::unique_ptr<TEditorFrm> tst_EditorFrm::editor()
+std::unique_ptr<TEditorFrm> tst_EditorFrm::editor(VoicePlayback *playback)
 {
     EditorContext c;
+    c.playback = playback;
     c.settings = &m_settings;
     c.folders = &m_folders;
     c.dialogs = &m_dialogs;
@@ -260,6 +263,26 @@ void tst_EditorFrm::searchPage()
     // The selector restyles and empties the query.
     page.SeaComboBox->setCurrentIndex(0);
     QVERIFY(page.SeaEdit->text().isEmpty());
+}
+
+void tst_EditorFrm::playerBesideTheEditor()
+{
+    QVERIFY(WriteUnicodeFile(m_folders.WordBookFolder + "/b.utx", QStringList(book(1))));
+    QVERIFY(WriteFileBytes(m_folders.WordBookFolder + "/hello.wav", "RIFF").ok);
+    QWidget owner;
+    WindowRect place;
+    VoicePlayback playback(m_settings, place, &owner);
+    auto e = editor(&playback);
+    e->setWindowModality(Qt::ApplicationModal);
+    e->show();
+    e->fields[6]->setText(QStringLiteral(" hello.wav "));
+    e->VoicePlay->trigger();
+    // The editor is modal: only a player of its own takes clicks.
+    QVERIFY(playback.isOpen());
+    QCOMPARE(playback.window()->parentWidget(), e.get());
+    e->fields[6]->clear();
+    e->VoicePlay->trigger();
+    QTRY_VERIFY(!playback.isOpen());
 }
 
 QTEST_MAIN(tst_EditorFrm)
