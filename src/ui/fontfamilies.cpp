@@ -73,15 +73,12 @@ FontFamilyBox::FontFamilyBox(QFontDatabase::WritingSystem writingSystem, QWidget
 void FontFamilyBox::showFamily(const QString &family)
 {
     const QSignalBlocker blocker(this);
-    if (!m_filled) {
+    const QString plain = PlainFontFamily(family);
+    if (!m_filled)
         clear();
-        if (const QString plain = PlainFontFamily(family); !plain.isEmpty())
-            addItem(plain);
-        return;
-    }
-    int index = findText(PlainFontFamily(family));
-    if (index < 0 && !PlainFontFamily(family).isEmpty()) {
-        addItem(PlainFontFamily(family));
+    int index = findText(plain);
+    if (index < 0 && !plain.isEmpty()) {
+        addItem(plain);
         index = count() - 1;
     }
     setCurrentIndex(index);
