@@ -1,5 +1,4 @@
 // Loading, saving and listing large word books. VELMOR_BENCH_SMOKE=1 uses small sizes.
-#include <QFile>
 #include <QSaveFile>
 #include <QTemporaryDir>
 

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QEvent>
-#include <QFileInfo>
 #include <QFrame>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -26,7 +25,6 @@
 #include "qtcolour.h"
 #include "toolwidgets.h"
 #include "twmplayerfrm.h"
-#include "voicepath.h"
 #include "wordcolour.h"
 #include "wordlist.h"
 
@@ -451,13 +449,10 @@ void TEditorFrm::VoicePlayExecute()
 
 void TEditorFrm::VoiceRefBtnClick()
 {
-    const QString folder = !m_context.voiceFolder.isEmpty() && QFileInfo(m_context.voiceFolder).isDir()
-                               ? m_context.voiceFolder
-                               : m_context.folders->WordBookFolder;
-    const QString chosen =
-        m_context.dialogs->openFileName(QStringLiteral("音声ファイル"), folder, VoiceFileFilters());
-    if (!chosen.isEmpty())
-        fields[6]->setText(QFileInfo(chosen).fileName());
+    const QString name = ChooseVoiceFileName(m_context.dialogs, m_context.voiceFolder,
+                                             m_context.folders->WordBookFolder);
+    if (!name.isEmpty())
+        fields[6]->setText(name);
 }
 
 void TEditorFrm::ColorRefBtnClick()

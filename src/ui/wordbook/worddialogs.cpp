@@ -16,7 +16,6 @@
 #include "folders.h"
 #include "qtcolour.h"
 #include "twmplayerfrm.h"
-#include "voicepath.h"
 #include "wordcolour.h"
 #include "wordcommands.h"
 #include "wordlist.h"
@@ -106,13 +105,25 @@ QComboBox *numberList(QWidget *parent, const QStringList &numbers, bool editable
     return c;
 }
 
-} // namespace
-
+// The Linux form of the voice file filter "(*.mp3)|*.mp3|(*.wav)|*.wav|(*.wma)|*.wma|
+// すべて(*.*)|*.*".
 QStringList VoiceFileFilters()
 {
     // "*.*" of the desktop the program comes from means every file; on Linux that is "*".
     return {QStringLiteral("(*.mp3)"), QStringLiteral("(*.wav)"), QStringLiteral("(*.wma)"),
             QStringLiteral("すべて(*.*) (*)")};
+}
+
+} // namespace
+
+QString ChooseVoiceFileName(Dialogs *dialogs, const QString &voiceFolder,
+                            const QString &wordBookFolder)
+{
+    const QString folder =
+        !voiceFolder.isEmpty() && QFileInfo(voiceFolder).isDir() ? voiceFolder : wordBookFolder;
+    const QString chosen =
+        dialogs->openFileName(QStringLiteral("音声ファイル"), folder, VoiceFileFilters());
+    return chosen.isEmpty() ? QString() : QFileInfo(chosen).fileName();
 }
 
 // ---- Word form ----------------------------------------------------------------------
@@ -277,14 +288,10 @@ bool WordFormDialog::checkForeignWord()
 
 void WordFormDialog::VoiceRefBtnClick()
 {
-    const QString folder =
-        !m_context.voiceFolder.isEmpty() && QFileInfo(m_context.voiceFolder).isDir()
-            ? m_context.voiceFolder
-            : m_context.folders->WordBookFolder;
-    const QString chosen =
-        m_context.dialogs->openFileName(QStringLiteral("音声ファイル"), folder, VoiceFileFilters());
-    if (!chosen.isEmpty())
-        fields[5]->setText(QFileInfo(chosen).fileName());
+    const QString name = ChooseVoiceFileName(m_context.dialogs, m_context.voiceFolder,
+                                             m_context.folders->WordBookFolder);
+    if (!name.isEmpty())
+        fields[5]->setText(name);
 }
 
 void WordFormDialog::VoicePlayBtnClick()

@@ -41,9 +41,10 @@ struct WordFormContext
     TriggerFieldHook attachTriggerField;
 };
 
-// The Linux form of the voice file filter "(*.mp3)|*.mp3|(*.wav)|*.wav|(*.wma)|*.wma|
-// すべて(*.*)|*.*".
-QStringList VoiceFileFilters();
+// "参照" of a voice-file field: the name of the file chosen, starting in the voice folder
+// where it exists, else in the book's folder; empty when nothing was chosen.
+QString ChooseVoiceFileName(Dialogs *dialogs, const QString &voiceFolder,
+                            const QString &wordBookFolder);
 
 // The six rows of the registration and edit dialogs, their voice buttons and the
 // bounds they keep for the run.
