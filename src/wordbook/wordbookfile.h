@@ -21,6 +21,8 @@ struct WordEntry
 
     bool operator==(const WordEntry &) const = default;
 };
+// Strings only: a word may be moved bit by bit, as QList moves its strings.
+Q_DECLARE_TYPEINFO(WordEntry, Q_RELOCATABLE_TYPE);
 
 struct WordBook
 {

@@ -1,6 +1,7 @@
 #include "wordlist.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "sortbykeys.h"
 
@@ -81,7 +82,7 @@ QString SortConfirmationText(const QString &caption)
                "」でソートします。ソートをすると順番は元に戻りませんがソートをしますか？");
 }
 
-QString ForeignSortKey(const QString &text, const QLocale &locale)
+void AppendForeignSortKey(QString &out, const QString &text, const QLocale &locale)
 {
     // Below U+0530 (Latin, IPA, Greek, Cyrillic) the locale's lower case is the simple
     // one of each code unit, except for a dotted capital I (two code units), a capital
@@ -89,24 +90,34 @@ QString ForeignSortKey(const QString &text, const QLocale &locale)
     // I: the usual text of a word book needs no call into ICU.
     const QLocale::Language language = locale.language();
     if (language == QLocale::Turkish || language == QLocale::Azerbaijani ||
-        language == QLocale::Lithuanian)
-        return locale.toLower(text);
-    const char16_t *p = reinterpret_cast<const char16_t *>(text.utf16());
-    const char16_t *end = p + text.size();
-    bool changes = false;
-    for (const char16_t *q = p; q < end; ++q) {
-        const char16_t c = *q;
-        if (c >= 0x0530 || c == 0x0130 || c == 0x03A3)
-            return locale.toLower(text);
-        changes = changes || QChar::toLower(c) != c;
+        language == QLocale::Lithuanian) {
+        out += locale.toLower(text);
+        return;
     }
-    if (!changes)
-        return text;
-    QString lower(text.size(), Qt::Uninitialized);
-    char16_t *out = reinterpret_cast<char16_t *>(lower.data());
-    for (const char16_t *q = p; q < end; ++q)
-        *out++ = char16_t(QChar::toLower(*q));
-    return lower;
+    const qsizetype start = out.size();
+    out.resize(start + text.size());
+    char16_t *to = reinterpret_cast<char16_t *>(out.data()) + start;
+    const char16_t *end = reinterpret_cast<const char16_t *>(text.constData()) + text.size();
+    for (const char16_t *from = reinterpret_cast<const char16_t *>(text.constData()); from < end;
+         ++from) {
+        const char16_t c = *from;
+        if (c < 0x80) {
+            *to++ = char16_t(unsigned(c - u'A') < 26u ? c + 0x20 : c);
+        } else if (c >= 0x0530 || c == 0x0130 || c == 0x03A3) {
+            out.truncate(start);
+            out += locale.toLower(text);
+            return;
+        } else {
+            *to++ = char16_t(QChar::toLower(c));
+        }
+    }
+}
+
+QString ForeignSortKey(const QString &text, const QLocale &locale)
+{
+    QString key;
+    AppendForeignSortKey(key, text, locale);
+    return key;
 }
 
 void SortWordList(QList<WordEntry> &words, int column, int direction, bool foreignFirst,
@@ -114,22 +125,32 @@ void SortWordList(QList<WordEntry> &words, int column, int direction, bool forei
 {
     if (!WordListSort::sorts(column))
         return;
-    // One key per row: lower-casing inside the comparison would cost a copy per call.
-    // Other columns sort by the fields themselves, seen in place.
-    const bool foreign = column == ForeignWordColumn(foreignFirst);
-    QStringList lowered;
     QList<QStringView> keys;
-    if (foreign)
-        lowered.reserve(words.size());
     keys.reserve(words.size());
+    if (column != ForeignWordColumn(foreignFirst)) {
+        // Other columns sort by the fields themselves, seen in place.
+        for (const WordEntry &w : std::as_const(words))
+            keys.append(WordFieldOfColumn(w, column, foreignFirst));
+        SortRowsByKeys(words, keys, direction);
+        return;
+    }
+    // All keys lower-cased once, into one string: lower-casing inside the comparison
+    // would cost a copy per call, and a string per key an allocation per row.
+    qsizetype total = 0;
+    for (const WordEntry &w : std::as_const(words))
+        total += WordFieldOfColumn(w, column, foreignFirst).size();
+    QString lowered;
+    lowered.reserve(total);
+    std::vector<qsizetype> ends;
+    ends.reserve(words.size());
     for (const WordEntry &w : std::as_const(words)) {
-        const QString &text = WordFieldOfColumn(w, column, foreignFirst);
-        if (foreign) {
-            lowered.append(ForeignSortKey(text, locale));
-            keys.append(lowered.constLast());
-        } else {
-            keys.append(text);
-        }
+        AppendForeignSortKey(lowered, WordFieldOfColumn(w, column, foreignFirst), locale);
+        ends.push_back(lowered.size());
+    }
+    qsizetype from = 0;
+    for (const qsizetype to : ends) {
+        keys.append(QStringView(lowered).sliced(from, to - from));
+        from = to;
     }
     SortRowsByKeys(words, keys, direction);
 }

@@ -34,6 +34,7 @@ private Q_SLOTS:
     void sortConfirmation();
     void sharedStemsSort_data();
     void sharedStemsSort();
+    void largeListKeepsStableLowerCaseOrder();
     void foreignKeyIsLocaleLowerCase_data();
     void foreignKeyIsLocaleLowerCase();
 };
@@ -164,6 +165,39 @@ void tst_WordList::sharedStemsSort()
             rows.append(word(w, ""));
         SortWordList(rows, FirstWordColumn, direction, true, QLocale(QLocale::German));
         QCOMPARE(column(rows, FirstWordColumn, true), direction > 0 ? ascending : descending);
+    }
+}
+
+void tst_WordList::largeListKeepsStableLowerCaseOrder()
+{
+    // Many cycles, ties, keys that differ only past the first eight code units after the
+    // stem, and rows whose other fields must travel with their word.
+    QList<WordEntry> rows;
+    quint32 seed = 12345;
+    const auto next = [&seed] { return (seed = seed * 1103515245u + 12345u) >> 16; };
+    const QString letters = QStringLiteral("aBö");
+    for (int i = 0; i < 3000; ++i) {
+        QString foreign = QStringLiteral("Wörterbuch");
+        for (int n = next() % 14; n > 0; --n)
+            foreign += letters[next() % 3];
+        rows.append(word(foreign, QString::number(i), QString::number(next())));
+    }
+    const QLocale locale(QLocale::German);
+    for (int direction : {1, -1}) {
+        for (bool shared : {false, true}) {
+            QList<WordEntry> expected = rows;
+            std::stable_sort(expected.begin(), expected.end(),
+                             [&](const WordEntry &a, const WordEntry &b) {
+                                 const QString x = locale.toLower(a.foreignWord);
+                                 const QString y = locale.toLower(b.foreignWord);
+                                 return direction > 0 ? x < y : y < x;
+                             });
+            QList<WordEntry> sorted = rows;
+            if (!shared)
+                sorted.detach();
+            SortWordList(sorted, FirstWordColumn, direction, true, locale);
+            QVERIFY(sorted == expected);
+        }
     }
 }
 
