@@ -60,12 +60,28 @@ int FitFontSize(const std::function<QSize(int pointSize)> &measure, int maxWidth
 {
     // A measure that never grows (no font at all) must not hang the layout.
     constexpr int kLargest = 1000;
-    int size = 8;
-    while (size < kLargest) {
-        const QSize s = measure(size);
-        if (s.width() >= maxWidth || s.height() >= maxHeight)
-            break;
-        ++size;
+    constexpr int kSmallest = 8;
+    const auto fits = [&](int points) {
+        const QSize s = measure(points);
+        return s.width() < maxWidth && s.height() < maxHeight;
+    };
+    // The first size that no longer fits, found as a climb from 8 would find it: each size
+    // measured is a font loaded, so start from the proportional guess and step to it.
+    const QSize smallest = measure(kSmallest);
+    if (smallest.width() >= maxWidth || smallest.height() >= maxHeight)
+        return kSmallest - 3;
+    qint64 guess = kLargest;
+    if (smallest.width() > 0)
+        guess = qMin(guess, qint64(kSmallest) * maxWidth / smallest.width());
+    if (smallest.height() > 0)
+        guess = qMin(guess, qint64(kSmallest) * maxHeight / smallest.height());
+    int size = int(qBound(qint64(kSmallest + 1), guess, qint64(kLargest)));
+    if (fits(size)) {
+        while (size < kLargest && fits(++size)) {
+        }
+    } else {
+        while (size - 1 > kSmallest && !fits(size - 1))
+            --size;
     }
     return size - 3;
 }

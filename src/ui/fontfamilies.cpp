@@ -1,6 +1,7 @@
 #include "fontfamilies.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHash>
 #include <QRawFont>
@@ -146,4 +147,32 @@ int ScreenFontPoints(const QWidget *widget, const QString &typed)
         return size;
     return qMin(size, LargestFontPoints(screen->availableGeometry().height(),
                                         screen->logicalDotsPerInchY()));
+}
+
+int LargestFittingPoints(QFont font, const QStringList &texts, int width, int smallest,
+                         int largest)
+{
+    const auto widest = [&](int points) {
+        font.setPointSize(points);
+        const QFontMetrics metrics(font);
+        int most = 0;
+        for (const QString &text : texts)
+            most = qMax(most, metrics.horizontalAdvance(text));
+        return most;
+    };
+    const auto fits = [&](int points) { return widest(points) <= width; };
+    if (largest <= smallest)
+        return largest;
+    const int atLargest = widest(largest);
+    if (atLargest <= width)
+        return largest;
+    int points = qBound(smallest, int(qint64(largest) * width / qMax(1, atLargest)), largest - 1);
+    if (fits(points)) {
+        while (points + 1 < largest && fits(points + 1))
+            ++points;
+    } else {
+        while (points > smallest && !fits(--points)) {
+        }
+    }
+    return points;
 }

@@ -44,3 +44,9 @@ private:
 // A typed font size brought within what the widget's screen can show (1 point at least);
 // 0 when the text is no number.
 int ScreenFontPoints(const QWidget *widget, const QString &typed);
+
+// The largest point size from largest down to smallest at which every text is narrower
+// than width (or smallest when none is). Each size measured loads a font, so the search
+// starts from the proportional guess instead of stepping down from the top.
+int LargestFittingPoints(QFont font, const QStringList &texts, int width, int smallest,
+                         int largest);

@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include "folders.h"
+#include "fontfamilies.h"
 #include "hexcode.h"
 #include "pagefont.h"
 #include "settings.h"
@@ -38,20 +39,6 @@ void frame(QPainter &p, const QRect &r, const QColor &colour)
     p.setPen(QPen(colour, 2));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(r).adjusted(1, 1, -1, -1));
-}
-
-// Size 15, or the largest below it at which every text fits the width.
-int fittedPoints(QFont font, const QStringList &texts, int width)
-{
-    int points = 15;
-    for (; points > 6; --points) {
-        font.setPointSize(points);
-        const QFontMetrics m(font);
-        if (std::all_of(texts.begin(), texts.end(),
-                        [&](const QString &t) { return m.horizontalAdvance(t) <= width; }))
-            break;
-    }
-    return points;
 }
 
 bool isEnter(QEvent *event)
@@ -553,12 +540,14 @@ void TSymbolPalette::LayoutSymbolPalette()
     // Size 15 unless the field is too narrow for its placeholder or the list for its
     // longest item: then smaller, so that neither is cut.
     QFont hexFont = m_hex->font();
-    hexFont.setPointSize(fittedPoints(hexFont, {m_hex->placeholderText()}, l.hexField.width() - 12));
+    hexFont.setPointSize(LargestFittingPoints(hexFont, {m_hex->placeholderText()},
+                                              l.hexField.width() - 12, 6, 15));
     m_hex->setFont(hexFont);
     m_hex->setGeometry(l.hexField.left(), l.hexField.top(), l.hexField.width(),
                        m_hex->sizeHint().height());
     QFont listFont = m_list->font();
-    listFont.setPointSize(fittedPoints(listFont, PaletteListItems(), l.list.width() - 34));
+    listFont.setPointSize(
+        LargestFittingPoints(listFont, PaletteListItems(), l.list.width() - 34, 6, 15));
     m_list->setFont(listFont);
     for (int i = 0; i < PaletteButtonCount; ++i)
         m_buttons[i]->setGeometry(l.buttons[i]);

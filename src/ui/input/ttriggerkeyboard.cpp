@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QStyle>
+#include <QWindow>
 
 #include "pagefont.h"
 
@@ -251,8 +252,22 @@ void TTriggerKeyboard::paintEvent(QPaintEvent *)
 void TTriggerKeyboard::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    if (m_layoutPending)
-        LayoutTriggerKeyboard();
+    if (!m_layoutPending)
+        return;
+    // While its window is first being shown the panes still take their sizes, and the
+    // resize that follows lays the keys out: a layout now would load every font twice.
+    // Should no resize come, the keys are laid out before anything is painted.
+    const QWindow *handle = window()->windowHandle();
+    if (handle && !handle->isVisible()) {
+        QMetaObject::invokeMethod(
+            this, [this] {
+                if (m_layoutPending)
+                    LayoutTriggerKeyboard();
+            },
+            Qt::QueuedConnection);
+        return;
+    }
+    LayoutTriggerKeyboard();
 }
 
 void TTriggerKeyboard::resizeEvent(QResizeEvent *event)

@@ -5,6 +5,7 @@
 #include <QMenu>
 
 #include "folders.h"
+#include "fontfamilies.h"
 #include "settings.h"
 
 #include <QStyle>
@@ -20,19 +21,14 @@ void FitIndicatorFont(QLineEdit *indicator)
     const QMargins margins = indicator->textMargins();
     // QLineEdit keeps 2 pixels each side of the text and 1 for the cursor.
     const int room = indicator->width() - 2 * frame - margins.left() - margins.right() - 5;
-    QFont font = indicator->font();
-    for (int points = font.pointSize(); points > 6; --points) {
-        font.setPointSize(points);
-        const QFontMetrics fm(font);
-        bool fits = true;
-        for (const TransferModeItem &entry : TransferModeItems()) {
-            for (const LanguageFolders &l : Languages())
-                fits = fits && fm.horizontalAdvance(
-                                   TransferModeIndicatorText(entry.mode, l.language)) <= room;
-        }
-        if (fits)
-            break;
+    QStringList captions;
+    for (const TransferModeItem &entry : TransferModeItems()) {
+        for (const LanguageFolders &l : Languages())
+            captions.append(TransferModeIndicatorText(entry.mode, l.language));
     }
+    captions.removeDuplicates();
+    QFont font = indicator->font();
+    font.setPointSize(LargestFittingPoints(font, captions, room, 7, font.pointSize()));
     indicator->setFont(font);
 }
 

@@ -15,6 +15,7 @@ private Q_SLOTS:
     void plainNamesOnce_data();
     void plainNamesOnce();
     void noSymbolFonts();
+    void largestFittingPointsSteppingDown();
 };
 
 void tst_FontFamilies::plainNamesOnce_data()
@@ -57,6 +58,27 @@ void tst_FontFamilies::noSymbolFonts()
         QFont font(name);
         font.setStyleStrategy(QFont::NoFontMerging);
         QVERIFY2(QRawFont::fromFont(font).supportsCharacter(u'a'), qPrintable(name));
+    }
+}
+
+void tst_FontFamilies::largestFittingPointsSteppingDown()
+{
+    // The same answer as trying every size from the largest down, at every width.
+    const QStringList texts = {QStringLiteral("標準 欧　文"), QStringLiteral("Wörterbuch ɔ̃")};
+    for (const char *family : {"IPAPGothic", "Liberation Serif"}) {
+        const QFont font{QString::fromLatin1(family)};
+        for (int width = 0; width < 400; width += 7) {
+            int expected = 15;
+            for (; expected > 6; --expected) {
+                QFont sized = font;
+                sized.setPointSize(expected);
+                const QFontMetrics m(sized);
+                if (m.horizontalAdvance(texts[0]) <= width &&
+                    m.horizontalAdvance(texts[1]) <= width)
+                    break;
+            }
+            QCOMPARE(LargestFittingPoints(font, texts, width, 6, 15), expected);
+        }
     }
 }
 
