@@ -9,6 +9,7 @@
 #include <QSignalBlocker>
 #include <QWidget>
 
+#include <algorithm>
 #include <utility>
 
 #include "settings.h"
@@ -152,20 +153,29 @@ int ScreenFontPoints(const QWidget *widget, const QString &typed)
 int LargestFittingPoints(QFont font, const QStringList &texts, int width, int smallest,
                          int largest)
 {
-    const auto widest = [&](int points) {
-        font.setPointSize(points);
-        const QFontMetrics metrics(font);
-        int most = 0;
-        for (const QString &text : texts)
-            most = qMax(most, metrics.horizontalAdvance(text));
-        return most;
-    };
-    const auto fits = [&](int points) { return widest(points) <= width; };
     if (largest <= smallest)
         return largest;
-    const int atLargest = widest(largest);
+    font.setPointSize(largest);
+    // Every text is shaped at the largest size; at the others the widest come first, so a
+    // size that is too large is known from one text.
+    QList<std::pair<int, QString>> byWidth;
+    {
+        const QFontMetrics metrics(font);
+        for (const QString &text : texts)
+            byWidth.append({metrics.horizontalAdvance(text), text});
+    }
+    std::sort(byWidth.begin(), byWidth.end(),
+              [](const auto &a, const auto &b) { return a.first > b.first; });
+    const int atLargest = byWidth.isEmpty() ? 0 : byWidth.first().first;
     if (atLargest <= width)
         return largest;
+    const auto fits = [&](int points) {
+        font.setPointSize(points);
+        const QFontMetrics metrics(font);
+        return std::all_of(byWidth.begin(), byWidth.end(), [&](const auto &entry) {
+            return metrics.horizontalAdvance(entry.second) <= width;
+        });
+    };
     int points = qBound(smallest, int(qint64(largest) * width / qMax(1, atLargest)), largest - 1);
     if (fits(points)) {
         while (points + 1 < largest && fits(points + 1))

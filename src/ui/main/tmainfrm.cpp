@@ -515,8 +515,12 @@ void TMainFrm::CreateSelectorPanel()
     Splitter4->setChildrenCollapsible(false);
     layout->addWidget(Splitter4);
 
+    // Both panes join the splitter, in this order, before they are filled: each pane the
+    // splitter takes in makes it measure the others, combo box items and all.
     Panel10 = newPanel(Splitter4, "Panel10");
     Panel10->setMinimumWidth(MinFontPanelWidth);
+    Panel9 = newPanel(Splitter4, "Panel9");
+    Panel9->setMinimumWidth(64);
     auto *grid = new QGridLayout(Panel10);
     grid->setContentsMargins(0, 0, 4, 0);
     grid->setSpacing(4);
@@ -546,8 +550,6 @@ void TMainFrm::CreateSelectorPanel()
         ComboBox2->addItem(QString::number(size));
     grid->addWidget(ComboBox2, 1, 1);
 
-    Panel9 = newPanel(Splitter4, "Panel9");
-    Panel9->setMinimumWidth(64);
     auto *stretchLayout = new QHBoxLayout(Panel9);
     stretchLayout->setContentsMargins(6, 0, 4, 0);
     stretchLayout->setSpacing(2);
@@ -560,8 +562,6 @@ void TMainFrm::CreateSelectorPanel()
     stretchLayout->addWidget(CheckBox3);
     stretchLayout->addStretch(1);
 
-    Splitter4->addWidget(Panel10);
-    Splitter4->addWidget(Panel9);
     Splitter4->setStretchFactor(0, 0);
     Splitter4->setStretchFactor(1, 1);
 
@@ -623,11 +623,8 @@ void TMainFrm::CreatePadArea()
     PageControl2->addTab(PhonetPage, QStringLiteral("発音記号"));
     PageControl2->addTab(TabSheet2, QStringLiteral("単語帳検索"));
 
-    Splitter2->addWidget(padColumn);
-    Splitter2->addWidget(PageControl2);
     Splitter2->setStretchFactor(0, 1);
     Splitter2->setStretchFactor(1, 0);
-    Splitter1->addWidget(PanelA);
 }
 
 void TMainFrm::CreateWordListArea()
@@ -636,7 +633,6 @@ void TMainFrm::CreateWordListArea()
     PageControl1->setMinimumHeight(120);
     WordListPage = named(new QWidget(PageControl1), "WordListPage");
     PageControl1->addTab(WordListPage, QStringLiteral("単語リスト"));
-    Splitter1->addWidget(PageControl1);
 
     auto *pageLayout = new QHBoxLayout(WordListPage);
     pageLayout->setContentsMargins(0, 0, 0, 0);
@@ -723,8 +719,6 @@ void TMainFrm::CreateWordListArea()
     panel7Layout->addWidget(ListView2, 1);
     panel7Layout->addStretch(0); // keeps the header at the top while the panel is folded
 
-    Splitter3->addWidget(ListView1);
-    Splitter3->addWidget(Panel7);
     Splitter3->setStretchFactor(0, 1);
     Splitter3->setStretchFactor(1, 0);
     Splitter3->setSizes({500, 376});
@@ -1034,7 +1028,7 @@ void TMainFrm::ApplySettings()
     m_wordBooks->setLanguageName(m_settings.SelectLang);
     SearchPage->setLanguageName(m_settings.SelectLang);
     m_wordBooks->ApplyDirection();
-    m_wordBooks->FitListFonts();
+    m_wordBooks->ListFontsChanged();
     const int widths[7] = {m_settings.LV1Col1Width, m_settings.LV1Col2Width,
                            m_settings.LV1Col3Width, m_settings.LV1Col4Width,
                            m_settings.LV1Col5Width, m_settings.LV1Col6Width,

@@ -359,7 +359,7 @@ void TMainFrm::ComboBox1Change()
     m_settings.UsrMainFont = family;
     ApplyPadFont();
     if (ListView1->isEnabled())
-        m_wordBooks->FitListFonts();
+        m_wordBooks->ListFontsChanged();
 }
 
 void TMainFrm::ComboBox2Change()

@@ -86,8 +86,8 @@ WordBookController::WordBookController(const WordBookWidgets &widgets, Settings 
     connect(w.ListView1->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { UpdateSelectionCommands(); });
     connect(m_words, &QAbstractItemModel::modelReset, this, [this] { UpdateSelectionCommands(); });
-    connect(m_words, &QAbstractItemModel::modelReset, this, [this] { FitNumberColumn(); });
-    connect(m_words, &QAbstractItemModel::rowsInserted, this, [this] { FitNumberColumn(); });
+    connect(m_words, &QAbstractItemModel::modelReset, this, [this] { FitListToWords(); });
+    connect(m_words, &QAbstractItemModel::rowsInserted, this, [this] { FitListToWords(); });
 
     connect(w.CreateWB, &QAction::triggered, this, [this] { CreateWBExecute(); });
     connect(w.ChangeProp, &QAction::triggered, this, [this] { ChangePropExecute(); });
@@ -125,7 +125,8 @@ WordBookController::WordBookController(const WordBookWidgets &widgets, Settings 
     setBookCommands(false);
     w.CreateWB->setEnabled(true);
     w.EditGroup->setEnabled(true);
-    FitListFonts();
+    // The row fonts are fitted with the first words: each size tried loads a font, and an
+    // empty list, as at start-up, draws none.
 }
 
 WordBookController::~WordBookController() = default;
@@ -145,6 +146,20 @@ void WordBookController::FitBookListColumns()
     w.ListView2->setColumnWidth(1, share);
     w.ListView2->setColumnWidth(2, 90);
     w.ListView2->setColumnWidth(3, 56);
+}
+
+void WordBookController::ListFontsChanged()
+{
+    m_listFontsFitted = false;
+    FitListToWords();
+}
+
+void WordBookController::FitListToWords()
+{
+    if (!m_listFontsFitted && m_words->rowCount() > 0)
+        FitListFonts();
+    else
+        FitNumberColumn();
 }
 
 void WordBookController::FitNumberColumn()
@@ -474,6 +489,7 @@ ListFontSizes WordBookController::FitListFonts()
     look.phoneticBackground = ToQColor(m_settings.PhonetColor);
     look.foreignFirst = m_settings.EiwaFlg;
     m_delegate->setLook(look);
+    m_listFontsFitted = true;
     FitNumberColumn();
     w.ListView1->viewport()->update();
     return sizes;

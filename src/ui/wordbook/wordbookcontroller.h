@@ -104,6 +104,8 @@ public:
     int panelWidth() const;
     void FitBookListColumns();
     void FitNumberColumn();
+    // Fits the row fonts once there are words to draw, then the number column.
+    void FitListToWords();
 
     // ---- Word list ---------------------------------------------------------------------
     // Loads a book of WordBookFolder into the list; false when the file is not there.
@@ -114,6 +116,9 @@ public:
     void ApplyDirection();
     // Returns the sizes, for the options dialog's labels.
     ListFontSizes FitListFonts();
+    // The fonts of the settings changed: fitted now when the list shows words, else with
+    // the first words.
+    void ListFontsChanged();
     void ClickWordColumn(int column);
     void WordDoubleClicked();
     void UpdateSelectionCommands();
@@ -165,4 +170,5 @@ private:
     WordListSort m_wordSort;
     DictionaryToggle m_dictionary;
     bool m_folding = false;
+    bool m_listFontsFitted = false;
 };

@@ -45,6 +45,7 @@ private Q_SLOTS:
     void deleteOpenBook();
     void propertiesRewriteTitleKeepWords();
     void numberColumnFitsTheLargestNumber();
+    void rowFontsFitWhenWordsCome();
 
 private:
     void writeBook(const QString &folder, const QString &file, const QStringList &lines);
@@ -413,6 +414,22 @@ void tst_WordBookController::numberColumnFitsTheLargestNumber()
     w.ListView1->setColumnWidth(NumberColumn, 300);
     open("small.utx");
     QCOMPARE(w.ListView1->columnWidth(NumberColumn), 300);
+}
+
+void tst_WordBookController::rowFontsFitWhenWordsCome()
+{
+    // Start-up leaves them to the first book; the book's rows are drawn with them.
+    m_settings.ImLi1Height = 60;
+    open("small.utx");
+    const WordListLook look = m_controller->delegate()->look();
+    const ListFontSizes sizes =
+        FitListFonts(QFont(m_settings.UsrMainFont), QFont(m_settings.UsrSubFont),
+                     QFont(m_settings.UsrJpFont), 60, m_settings.GADR, m_settings.IPADR,
+                     m_settings.JPDR);
+    QCOMPARE(look.foreignFont.pointSize(), sizes.foreign);
+    QCOMPARE(look.phoneticFont.pointSize(), sizes.phonetic);
+    QCOMPARE(look.japaneseFont.pointSize(), sizes.japanese);
+    QCOMPARE(look.fixedFont.pointSize(), sizes.japanese);
 }
 
 QTEST_MAIN(tst_WordBookController)
