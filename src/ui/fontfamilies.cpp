@@ -150,8 +150,7 @@ int ScreenFontPoints(const QWidget *widget, const QString &typed)
                                         screen->logicalDotsPerInchY()));
 }
 
-int LargestFittingPoints(QFont font, const QStringList &texts, int width, int smallest,
-                         int largest)
+int LargestFittingPoints(QFont font, const QStringList &texts, int width, int smallest, int largest)
 {
     if (largest <= smallest)
         return largest;

@@ -121,11 +121,11 @@ void tst_TriggerKeyboard::fitFontSize_data()
     QTest::addColumn<int>("size");
     // At 8 points the text is 16 × 16; it grows 2 pixels per point.
     QTest::newRow("does not fit at 8") << 2 << 0 << 10 << 100 << 5;
-    QTest::newRow("fits up to 11") << 2 << 0 << 23 << 100 << 9;     // 12 gives 24 ≥ 23
-    QTest::newRow("height decides") << 2 << 0 << 100 << 20 << 7;    // 10 gives 20 ≥ 20
-    QTest::newRow("exact width stops") << 2 << 0 << 18 << 100 << 6; // 9 gives 18
-    QTest::newRow("never grows") << 0 << 0 << 100 << 100 << 997;    // bounded, no hang
-    QTest::newRow("grows slower than a guess") << 1 << 40 << 60 << 100 << 17; // 20 gives 60
+    QTest::newRow("fits up to 11") << 2 << 0 << 23 << 100 << 9;                // 12 gives 24 ≥ 23
+    QTest::newRow("height decides") << 2 << 0 << 100 << 20 << 7;               // 10 gives 20 ≥ 20
+    QTest::newRow("exact width stops") << 2 << 0 << 18 << 100 << 6;            // 9 gives 18
+    QTest::newRow("never grows") << 0 << 0 << 100 << 100 << 997;               // bounded, no hang
+    QTest::newRow("grows slower than a guess") << 1 << 40 << 60 << 100 << 17;  // 20 gives 60
     QTest::newRow("grows faster than a guess") << 3 << -16 << 60 << 100 << 23; // 26 gives 62
 }
 

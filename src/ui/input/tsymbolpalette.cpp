@@ -540,8 +540,8 @@ void TSymbolPalette::LayoutSymbolPalette()
     // Size 15 unless the field is too narrow for its placeholder or the list for its
     // longest item: then smaller, so that neither is cut.
     QFont hexFont = m_hex->font();
-    hexFont.setPointSize(LargestFittingPoints(hexFont, {m_hex->placeholderText()},
-                                              l.hexField.width() - 12, 6, 15));
+    hexFont.setPointSize(
+        LargestFittingPoints(hexFont, {m_hex->placeholderText()}, l.hexField.width() - 12, 6, 15));
     m_hex->setFont(hexFont);
     m_hex->setGeometry(l.hexField.left(), l.hexField.top(), l.hexField.width(),
                        m_hex->sizeHint().height());

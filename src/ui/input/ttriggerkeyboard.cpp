@@ -260,7 +260,8 @@ void TTriggerKeyboard::showEvent(QShowEvent *event)
     const QWindow *handle = window()->windowHandle();
     if (handle && !handle->isVisible()) {
         QMetaObject::invokeMethod(
-            this, [this] {
+            this,
+            [this] {
                 if (m_layoutPending)
                     LayoutTriggerKeyboard();
             },

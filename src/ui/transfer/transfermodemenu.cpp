@@ -3,12 +3,11 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QMenu>
+#include <QStyle>
 
 #include "folders.h"
 #include "fontfamilies.h"
 #include "settings.h"
-
-#include <QStyle>
 
 namespace {
 

@@ -1,32 +1,62 @@
 #include "twmplayerfrm.h"
 
-#include <QAudioOutput>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDialog>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QMediaPlayer>
+#include <QLabel>
+#include <QLibrary>
 #include <QScreen>
 #include <QSlider>
 #include <QStyle>
 #include <QToolButton>
-#include <QUrl>
 #include <QVBoxLayout>
 
 #include "voicepath.h"
+#include "voiceplayer.h"
+
+namespace {
+
+// The player of the velmorvoice module, installed in lib/velmoruc beside bin; null with
+// the reason when it cannot be loaded.
+std::unique_ptr<VoicePlayer> LoadVoicePlayer(QString *error)
+{
+    const QString folder = QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                                           QStringLiteral("/../lib/velmoruc"));
+    // Never unloaded: the players it makes live as long as their windows.
+    static QLibrary module;
+    if (!module.isLoaded()) {
+        module.setFileName(folder + QStringLiteral("/velmorvoice"));
+        if (!module.load()) {
+            *error = module.errorString();
+            return nullptr;
+        }
+    }
+    const auto create =
+        reinterpret_cast<CreateVoicePlayerFunction>(module.resolve(CreateVoicePlayerName));
+    if (!create) {
+        *error = module.errorString();
+        return nullptr;
+    }
+    return std::unique_ptr<VoicePlayer>(create());
+}
+
+} // namespace
 
 TWMPlayerFrm::TWMPlayerFrm(WindowRect &place, bool &mediaPlayerFlg, QWidget *parent)
     // A tool window of its owner stays above it, yet a message box or dialog opened
     // later comes above the player: staying on top of everything hid question boxes.
-    : QWidget(parent, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint),
-      m_place(place), m_mediaPlayerFlg(mediaPlayerFlg), m_player(new QMediaPlayer(this)),
-      m_audio(new QAudioOutput(this))
+    : QWidget(parent, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint), m_place(place),
+      m_mediaPlayerFlg(mediaPlayerFlg)
 {
     setObjectName(QStringLiteral("WMPlayerFrm"));
     setAttribute(Qt::WA_DeleteOnClose);
-    m_player->setAudioOutput(m_audio);
+    QString error;
+    m_player = LoadVoicePlayer(&error);
 
     const auto toolButton = [this](const char *name, QStyle::StandardPixmap icon,
                                    const QString &tip) {
@@ -56,24 +86,42 @@ TWMPlayerFrm::TWMPlayerFrm(WindowRect &place, bool &mediaPlayerFlg, QWidget *par
     layout->addLayout(controls);
     layout->addWidget(NoPlayCheck);
 
-    connect(PlayBtn, &QToolButton::clicked, m_player, &QMediaPlayer::play);
-    connect(PauseBtn, &QToolButton::clicked, m_player, &QMediaPlayer::pause);
-    connect(StopBtn, &QToolButton::clicked, m_player, &QMediaPlayer::stop);
-    connect(m_player, &QMediaPlayer::durationChanged, this,
-            [this](qint64 ms) { PositionSlider->setRange(0, int(ms)); });
-    connect(m_player, &QMediaPlayer::positionChanged, this, [this](qint64 ms) {
-        if (!PositionSlider->isSliderDown())
-            PositionSlider->setValue(int(ms));
-    });
-    connect(PositionSlider, &QSlider::sliderMoved, m_player,
-            [this](int ms) { m_player->setPosition(ms); });
-    connect(m_player, &QMediaPlayer::playbackStateChanged, this, [this] { updateButtons(); });
+    if (m_player) {
+        connect(PlayBtn, &QToolButton::clicked, this, [this] { m_player->play(); });
+        connect(PauseBtn, &QToolButton::clicked, this, [this] { m_player->pause(); });
+        connect(StopBtn, &QToolButton::clicked, this, [this] { m_player->stop(); });
+        m_player->durationChanged = [this](qint64 ms) { PositionSlider->setRange(0, int(ms)); };
+        m_player->positionChanged = [this](qint64 ms) {
+            if (!PositionSlider->isSliderDown())
+                PositionSlider->setValue(int(ms));
+        };
+        m_player->stateChanged = [this] { updateButtons(); };
+        connect(PositionSlider, &QSlider::sliderMoved, this,
+                [this](int ms) { m_player->setPosition(ms); });
+    } else {
+        // The window still says which file was asked for, and why nothing plays.
+        auto *reason = new QLabel(QStringLiteral("音声を再生できません：") + error, this);
+        reason->setObjectName(QStringLiteral("NoPlayerLabel"));
+        reason->setWordWrap(true);
+        layout->insertWidget(0, reason);
+    }
     updateButtons();
-    setFixedSize(240, 100);
+    if (m_player)
+        setFixedSize(240, 100);
+    else
+        setFixedSize(320, qMax(100, layout->heightForWidth(320)));
     placeWindow();
 }
 
-TWMPlayerFrm::~TWMPlayerFrm() = default;
+TWMPlayerFrm::~TWMPlayerFrm()
+{
+    // The player may report its last state while it goes; the window no longer listens.
+    if (m_player) {
+        m_player->durationChanged = nullptr;
+        m_player->positionChanged = nullptr;
+        m_player->stateChanged = nullptr;
+    }
+}
 
 void TWMPlayerFrm::load(const QString &path)
 {
@@ -81,19 +129,21 @@ void TWMPlayerFrm::load(const QString &path)
     setWindowTitle(u'"' + QFileInfo(path).fileName() + u'"');
     if (QFileInfo::exists(path)) {
         setEnabled(true);
-        m_player->stop();
-        m_player->setSource(QUrl::fromLocalFile(path));
+        if (m_player) {
+            m_player->stop();
+            m_player->setFile(path);
+        }
     }
     updateButtons();
 }
 
 void TWMPlayerFrm::updateButtons()
 {
-    const auto state = m_player->playbackState();
-    const bool loaded = !m_player->source().isEmpty();
-    PlayBtn->setEnabled(loaded && state != QMediaPlayer::PlayingState);
-    PauseBtn->setEnabled(state == QMediaPlayer::PlayingState);
-    StopBtn->setEnabled(state != QMediaPlayer::StoppedState);
+    const auto state = m_player ? m_player->state() : VoicePlayer::State::Stopped;
+    const bool loaded = m_player && m_player->hasFile();
+    PlayBtn->setEnabled(loaded && state != VoicePlayer::State::Playing);
+    PauseBtn->setEnabled(state == VoicePlayer::State::Playing);
+    StopBtn->setEnabled(state != VoicePlayer::State::Stopped);
 }
 
 void TWMPlayerFrm::placeWindow()
@@ -105,7 +155,8 @@ void TWMPlayerFrm::placeWindow()
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (screen) {
         const QRect area = screen->geometry();
-        move(area.left() + (area.width() - 240) / 2, area.top() + (area.height() - 100) / 2);
+        move(area.left() + (area.width() - width()) / 2,
+             area.top() + (area.height() - height()) / 2);
     }
 }
 
@@ -115,14 +166,14 @@ void TWMPlayerFrm::closeEvent(QCloseEvent *event)
     m_place = {frame.left(), frame.top(), frame.left() + frame.width(),
                frame.top() + frame.height()};
     m_mediaPlayerFlg = !NoPlayCheck->isChecked();
-    m_player->stop();
+    if (m_player)
+        m_player->stop();
     event->accept();
 }
 
 VoicePlayback::VoicePlayback(Settings &settings, WindowRect &place, QWidget *owner)
     : QObject(owner), m_settings(settings), m_place(place), m_owner(owner)
-{
-}
+{}
 
 void VoicePlayback::CallWMP(QWidget *dialog)
 {
@@ -141,8 +192,8 @@ void VoicePlayback::followDialog(QWidget *dialog)
         m_window->setParent(dialog, m_window->windowFlags());
         m_window->move(at);
         if (auto *d = qobject_cast<QDialog *>(dialog))
-            connect(d, &QDialog::finished, m_window, [this] { handBack(); },
-                    Qt::SingleShotConnection);
+            connect(
+                d, &QDialog::finished, m_window, [this] { handBack(); }, Qt::SingleShotConnection);
         if (shown)
             m_window->show();
     }

@@ -2,16 +2,17 @@
 // word list, the word dialogs and the editor use.
 #pragma once
 
-#include "settings.h"
-
 #include <QPointer>
 #include <QWidget>
 
-class QAudioOutput;
+#include <memory>
+
+#include "settings.h"
+
 class QCheckBox;
-class QMediaPlayer;
 class QSlider;
 class QToolButton;
+class VoicePlayer;
 
 class TWMPlayerFrm : public QWidget
 {
@@ -25,7 +26,6 @@ public:
     // Loads a file without starting it; the user starts it with the play button.
     void load(const QString &path);
     QString file() const { return m_file; }
-    QMediaPlayer *player() const { return m_player; }
 
     QCheckBox *NoPlayCheck;
     QToolButton *PlayBtn;
@@ -42,8 +42,7 @@ private:
 
     WindowRect &m_place;
     bool &m_mediaPlayerFlg;
-    QMediaPlayer *m_player;
-    QAudioOutput *m_audio;
+    std::unique_ptr<VoicePlayer> m_player; // null when the voice module is missing
     QString m_file;
 };
 

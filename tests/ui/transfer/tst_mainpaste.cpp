@@ -7,11 +7,11 @@
 // (raw mode, cat into a file) gets exactly the pad text through Shift+Insert.
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QFile>
-#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -111,7 +111,8 @@ QByteArray tst_MainPaste::xclipOut(const QString &selection, const QString &targ
                                           QStringLiteral("-o"), QStringLiteral("-t"), target});
     if (!xclip.waitForStarted(5000))
         return "xclip did not start";
-    QTest::qWaitFor([&] { return xclip.state() == QProcess::NotRunning; }, 10000);
+    if (!QTest::qWaitFor([&] { return xclip.state() == QProcess::NotRunning; }, 10000))
+        return "xclip did not finish";
     return xclip.readAllStandardOutput();
 }
 
@@ -321,21 +322,20 @@ void tst_MainPaste::terminalReceivesPadText()
         QProcessEnvironment env = displayEnvironment();
         env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
         terminal.setProcessEnvironment(env);
-        terminal.start(xterm, {QStringLiteral("-u8"), QStringLiteral("-T"),
-                               QStringLiteral("Terminal"), QStringLiteral("-e"),
-                               QStringLiteral("/bin/sh"), QStringLiteral("-c"),
-                               QStringLiteral("stty raw -echo && : > '%1' && exec cat > '%2'")
-                                   .arg(ready, out)});
+        terminal.start(
+            xterm,
+            {QStringLiteral("-u8"), QStringLiteral("-T"), QStringLiteral("Terminal"),
+             QStringLiteral("-e"), QStringLiteral("/bin/sh"), QStringLiteral("-c"),
+             QStringLiteral("stty raw -echo && : > '%1' && exec cat > '%2'").arg(ready, out)});
         QVERIFY(terminal.waitForStarted(5000));
         QVERIFY(QTest::qWaitFor([&] { return QFile::exists(ready); }, 10000));
-        QTRY_COMPARE_WITH_TIMEOUT(w->windowTitle(), QStringLiteral("VelmorUC [ Terminal ]"),
-                                  5000);
+        QTRY_COMPARE_WITH_TIMEOUT(w->windowTitle(), QStringLiteral("VelmorUC [ Terminal ]"), 5000);
     }
     QFile file(out);
     const qint64 before = QFileInfo(out).size();
     typeAndTransfer(item, typed);
-    QVERIFY(QTest::qWaitFor([&] { return QFileInfo(out).size() >= before + received.size(); },
-                            5000));
+    QVERIFY(
+        QTest::qWaitFor([&] { return QFileInfo(out).size() >= before + received.size(); }, 5000));
     QTest::qWait(300); // nothing more follows, not even a Ctrl+V byte
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll().mid(before), received);

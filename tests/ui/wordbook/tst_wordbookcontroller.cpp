@@ -422,10 +422,9 @@ void tst_WordBookController::rowFontsFitWhenWordsCome()
     m_settings.ImLi1Height = 60;
     open("small.utx");
     const WordListLook look = m_controller->delegate()->look();
-    const ListFontSizes sizes =
-        FitListFonts(QFont(m_settings.UsrMainFont), QFont(m_settings.UsrSubFont),
-                     QFont(m_settings.UsrJpFont), 60, m_settings.GADR, m_settings.IPADR,
-                     m_settings.JPDR);
+    const ListFontSizes sizes = FitListFonts(
+        QFont(m_settings.UsrMainFont), QFont(m_settings.UsrSubFont), QFont(m_settings.UsrJpFont),
+        60, m_settings.GADR, m_settings.IPADR, m_settings.JPDR);
     QCOMPARE(look.foreignFont.pointSize(), sizes.foreign);
     QCOMPARE(look.phoneticFont.pointSize(), sizes.phonetic);
     QCOMPARE(look.japaneseFont.pointSize(), sizes.japanese);
