@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QStringView>
 
+#include "codeunitscan.h"
+
 // unclosedQuote, when given, tells whether a quoted field ran to the end of the line
 // without its closing quote.
 QStringList SplitCommaText(QStringView line, bool *unclosedQuote = nullptr);
@@ -16,6 +18,9 @@ struct CommaField
 {
     QStringView text;
     bool doubledQuotes = false;
+    // Whether the text holds a '#', which begins the escape codes of some files: seen
+    // in the same pass that finds the field's end.
+    bool hash = false;
 };
 QString CommaFieldText(const CommaField &field);
 
@@ -48,33 +53,35 @@ bool ForEachCommaField(QStringView line, CommaNul nul, OnField &&onField)
             ++p;
             const char16_t *start = p;
             bool doubled = false;
-            while (p < end) {
-                if (*p == u'"') {
-                    if (p + 1 < end && p[1] == u'"') {
-                        doubled = true;
-                        p += 2;
-                        continue;
-                    }
+            bool hash = false;
+            while ((p = FindCodeUnitOf(p, end, u'"', u'#')) < end) {
+                if (*p == u'#') {
+                    hash = true;
+                    ++p;
+                } else if (p + 1 < end && p[1] == u'"') {
+                    doubled = true;
+                    p += 2;
+                } else {
                     break;
                 }
-                ++p;
             }
-            onField(CommaField{QStringView(start, p), doubled});
+            onField(CommaField{QStringView(start, p), doubled, hash});
             if (p < end)
                 ++p; // the closing quote
             else
                 unclosed = true;
         } else {
             const char16_t *start = p;
+            bool hash = false;
             while (p < end && *p != u',' && !isSeparator(*p))
-                ++p;
-            onField(CommaField{QStringView(start, p), false});
+                hash |= *p++ == u'#';
+            onField(CommaField{QStringView(start, p), false, hash});
         }
         while (p < end && isSeparator(*p))
             ++p;
         if (p < end && *p == u',') {
             if (p + 1 == end)
-                onField(CommaField{QStringView(), false});
+                onField(CommaField{QStringView(), false, false});
             ++p;
             while (p < end && isSeparator(*p))
                 ++p;

@@ -11,6 +11,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "codeunitscan.h"
+
 namespace {
 
 constexpr char kAnsiCodec[] = "windows-31j";
@@ -251,8 +253,8 @@ QList<QStringView> SplitTextLineViews(QStringView text)
     const char16_t *end = begin + text.size();
     QList<QStringView> lines;
     const char16_t *start = begin;
-    for (const char16_t *p = begin; p < end; ++p) {
-        if (*p > u'\r' || (*p != u'\r' && *p != u'\n'))
+    for (const char16_t *p = begin; (p = FindCodeUnitAtMost(p, end, u'\r')) < end; ++p) {
+        if (*p != u'\r' && *p != u'\n')
             continue;
         lines.append(QStringView(start, p));
         if (*p == u'\r' && p + 1 < end && p[1] == u'\n')

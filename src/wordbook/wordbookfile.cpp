@@ -96,57 +96,56 @@ QString unescapedField(QStringView stored, bool lineBreaks)
 
 bool hasEscapeCode(QStringView field)
 {
-    for (qsizetype i = 0; i + 1 < field.size(); ++i) {
-        if (field[i] == u'#' && field[i + 1] == u'$')
+    const char16_t *end = field.utf16() + field.size();
+    for (const char16_t *p = field.utf16(); (p = FindCodeUnit(p, end, u'#')) < end; ++p) {
+        if (p + 1 < end && p[1] == u'$')
             return true;
     }
     return false;
 }
 
-// The loader's fields share the decoded file's memory where they read as stored, so a
-// book of many thousand words costs one allocation instead of seven per word.
-QString sharedField(QString &text, QStringView view)
-{
-    QString::DataPointer &d = text.data_ptr();
-    if (view.isEmpty() || !d.d_ptr())
-        return view.toString();
-    d.d_ptr()->ref();
-    return QString(QString::DataPointer(d.d_ptr(), const_cast<char16_t *>(view.utf16()),
-                                        view.size()));
-}
-
 // owner, when given, is the decoded text that line points into, and it belongs to the
-// loader alone: the character after each shared field (a quote, comma or line break,
-// already read) becomes the NUL that Qt expects after a string's last character.
+// loader alone. Fields that read as stored share its memory, so a book of many thousand
+// words costs one allocation instead of seven per word: once the line is read, the
+// character after each shared field (a quote, comma or line break) becomes the NUL that
+// Qt expects after a string's last character.
 bool parseWordLine(QStringView line, QString *owner, WordEntry *word)
 {
-    CommaField fields[WordFieldCount];
-    int count = 0;
-    const bool unclosed = ForEachCommaField(line, CommaNul::IsText, [&](const CommaField &f) {
-        if (count < WordFieldCount)
-            fields[count] = f;
-        ++count;
-    });
-    if (count != WordFieldCount || unclosed)
-        return false;
     QString *targets[WordFieldCount] = {&word->foreignWord, &word->phoneticSymbols,
                                         &word->phoneticKana, &word->japanese,
                                         &word->notes,       &word->voiceFile,
                                         &word->textColour};
-    for (int i = 0; i < WordFieldCount; ++i) {
-        const CommaField &f = fields[i];
+    QArrayData *shared = owner ? owner->data_ptr().d_ptr() : nullptr;
+    int count = 0;
+    int sharing = 0;
+    char16_t *ends[WordFieldCount];
+    const bool unclosed = ForEachCommaField(line, CommaNul::IsText, [&](const CommaField &f) {
+        const int i = count++;
+        if (i >= WordFieldCount)
+            return;
         if (f.doubledQuotes) {
-            const QString text = CommaFieldText(f);
-            *targets[i] = unescapedField(text, i < 5);
-        } else if (hasEscapeCode(f.text)) {
+            *targets[i] = unescapedField(CommaFieldText(f), i < 5);
+        } else if (f.hash && hasEscapeCode(f.text)) {
             *targets[i] = unescapedField(f.text, i < 5);
-        } else if (owner && !f.text.isEmpty()) {
-            *targets[i] = sharedField(*owner, f.text);
-            const_cast<char16_t *>(f.text.utf16())[f.text.size()] = 0;
+        } else if (shared && !f.text.isEmpty()) {
+            char16_t *begin = const_cast<char16_t *>(f.text.utf16());
+            targets[i]->data_ptr() = QString::DataPointer(
+                static_cast<QTypedArrayData<char16_t> *>(shared), begin, f.text.size());
+            ends[sharing++] = begin + f.text.size();
         } else {
             *targets[i] = f.text.toString();
         }
-    }
+    });
+    // The references of the line's shared fields to the text are taken at once, before
+    // anything can drop one (a line that is no word is dropped whole): one atomic add per
+    // field would cost more than reading it.
+    if (sharing)
+        shared->ref_.fetchAndAddRelaxed(sharing);
+    if (count != WordFieldCount || unclosed)
+        return false;
+    // Only now, with the line read and kept as a word, do the terminators become NULs.
+    for (int i = 0; i < sharing; ++i)
+        *ends[i] = 0;
     return true;
 }
 
