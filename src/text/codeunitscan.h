@@ -28,24 +28,6 @@ inline const char16_t *FindCodeUnitAtMost(const char16_t *p, const char16_t *end
     return p;
 }
 
-// The first code unit in [p, end) equal to c, or end.
-inline const char16_t *FindCodeUnit(const char16_t *p, const char16_t *end, char16_t c)
-{
-#if defined(__SSE2__)
-    const __m128i needle = _mm_set1_epi16(short(c));
-    while (end - p >= 8) {
-        const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
-        const int mask = _mm_movemask_epi8(_mm_cmpeq_epi16(units, needle));
-        if (mask)
-            return p + (qCountTrailingZeroBits(uint(mask)) >> 1);
-        p += 8;
-    }
-#endif
-    while (p < end && *p != c)
-        ++p;
-    return p;
-}
-
 // The first code unit in [p, end) equal to one of a or b, or end.
 inline const char16_t *FindCodeUnitOf(const char16_t *p, const char16_t *end, char16_t a,
                                       char16_t b)

@@ -96,9 +96,8 @@ QString unescapedField(QStringView stored, bool lineBreaks)
 
 bool hasEscapeCode(QStringView field)
 {
-    const char16_t *end = field.utf16() + field.size();
-    for (const char16_t *p = field.utf16(); (p = FindCodeUnit(p, end, u'#')) < end; ++p) {
-        if (p + 1 < end && p[1] == u'$')
+    for (qsizetype i = 0; i + 1 < field.size(); ++i) {
+        if (field[i] == u'#' && field[i + 1] == u'$')
             return true;
     }
     return false;
