@@ -120,13 +120,14 @@ bool parseWordLine(QStringView line, QString *owner, WordEntry *word)
     char16_t *ends[WordFieldCount];
     const bool unclosed = ForEachCommaField(line, CommaNul::IsText, [&](const CommaField &f) {
         const int i = count++;
-        if (i >= WordFieldCount)
+        // An empty field leaves the word's field as it was made: null.
+        if (i >= WordFieldCount || f.text.isEmpty())
             return;
         if (f.doubledQuotes) {
             *targets[i] = unescapedField(CommaFieldText(f), i < 5);
         } else if (f.hash && hasEscapeCode(f.text)) {
             *targets[i] = unescapedField(f.text, i < 5);
-        } else if (shared && !f.text.isEmpty()) {
+        } else if (shared) {
             char16_t *begin = const_cast<char16_t *>(f.text.utf16());
             targets[i]->data_ptr() = QString::DataPointer(
                 static_cast<QTypedArrayData<char16_t> *>(shared), begin, f.text.size());
