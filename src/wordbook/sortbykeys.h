@@ -70,58 +70,40 @@ void SortRowsByKeys(QList<Row> &rows, const Keys &keys, int direction)
         rows = std::move(sorted);
         return;
     }
-    if constexpr (QTypeInfo<Row>::isRelocatable) {
-        // Rows of this list alone are relocated bit by bit along the cycles of the
-        // permutation. The row a few steps ahead on the cycle is fetched early so that the
-        // cache misses of a large list overlap instead of coming one after the other;
-        // the compact index keeps that look-ahead cheap, and no second list of rows is
-        // allocated (fresh pages cost more than the moves).
-        std::vector<qsizetype> next(order.size());
-        for (std::size_t i = 0; i < order.size(); ++i)
-            next[i] = order[i].index;
-        Row *data = rows.data();
-        alignas(Row) std::byte held[sizeof(Row)];
-        for (qsizetype start = 0; start < qsizetype(next.size()); ++start) {
-            if (next[start] == start)
-                continue;
-            std::memcpy(static_cast<void *>(held), static_cast<const void *>(data + start),
-                        sizeof(Row));
-            qsizetype ahead = start;
-            for (int k = 0; k < 8 && next[ahead] != start; ++k)
+    // Rows of this list alone are relocated bit by bit along the cycles of the
+    // permutation. The row a few steps ahead on the cycle is fetched early so that the
+    // cache misses of a large list overlap instead of coming one after the other; the
+    // compact index keeps that look-ahead cheap, and no second list of rows is allocated
+    // (fresh pages cost more than the moves).
+    static_assert(QTypeInfo<Row>::isRelocatable, "rows are moved bit by bit");
+    std::vector<qsizetype> next(order.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        next[i] = order[i].index;
+    Row *data = rows.data();
+    alignas(Row) std::byte held[sizeof(Row)];
+    for (qsizetype start = 0; start < qsizetype(next.size()); ++start) {
+        if (next[start] == start)
+            continue;
+        std::memcpy(static_cast<void *>(held), static_cast<const void *>(data + start),
+                    sizeof(Row));
+        qsizetype ahead = start;
+        for (int k = 0; k < 8 && next[ahead] != start; ++k)
+            ahead = next[ahead];
+        qsizetype to = start;
+        while (next[to] != start) {
+            if (next[ahead] != start) {
                 ahead = next[ahead];
-            qsizetype to = start;
-            while (next[to] != start) {
-                if (next[ahead] != start) {
-                    ahead = next[ahead];
-                    __builtin_prefetch(data + ahead);
-                    __builtin_prefetch(reinterpret_cast<const std::byte *>(data + ahead) + 64);
-                    __builtin_prefetch(reinterpret_cast<const std::byte *>(data + ahead) + 128);
-                }
-                const qsizetype from = next[to];
-                std::memcpy(static_cast<void *>(data + to), static_cast<const void *>(data + from),
-                            sizeof(Row));
-                next[to] = to;
-                to = from;
+                for (std::size_t line = 0; line < sizeof(Row); line += 64)
+                    __builtin_prefetch(reinterpret_cast<const std::byte *>(data + ahead) + line);
             }
-            std::memcpy(static_cast<void *>(data + to), static_cast<const void *>(held),
+            const qsizetype from = next[to];
+            std::memcpy(static_cast<void *>(data + to), static_cast<const void *>(data + from),
                         sizeof(Row));
             next[to] = to;
+            to = from;
         }
-        return;
-    }
-    // Rows of this list alone are moved into their places, cycle by cycle.
-    std::vector<bool> placed(order.size());
-    for (qsizetype start = 0; start < qsizetype(order.size()); ++start) {
-        if (placed[start] || order[start].index == start)
-            continue;
-        Row held = std::move(rows[start]);
-        qsizetype to = start;
-        while (order[to].index != start) {
-            rows[to] = std::move(rows[order[to].index]);
-            placed[to] = true;
-            to = order[to].index;
-        }
-        rows[to] = std::move(held);
-        placed[to] = true;
+        std::memcpy(static_cast<void *>(data + to), static_cast<const void *>(held),
+                    sizeof(Row));
+        next[to] = to;
     }
 }

@@ -100,6 +100,7 @@ struct WordBookSummary
 
     bool operator==(const WordBookSummary &) const = default;
 };
+Q_DECLARE_TYPEINFO(WordBookSummary, Q_RELOCATABLE_TYPE);
 
 struct WordBookSummaryResult
 {

@@ -82,6 +82,8 @@ QString SortConfirmationText(const QString &caption)
                "」でソートします。ソートをすると順番は元に戻りませんがソートをしますか？");
 }
 
+namespace {
+
 void AppendForeignSortKey(QString &out, const QString &text, const QLocale &locale)
 {
     // Below U+0530 (Latin, IPA, Greek, Cyrillic) the locale's lower case is the simple
@@ -112,6 +114,8 @@ void AppendForeignSortKey(QString &out, const QString &text, const QLocale &loca
         }
     }
 }
+
+} // namespace
 
 QString ForeignSortKey(const QString &text, const QLocale &locale)
 {
